@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Conversion between the Windows-1252 bytes of records and UTF-8 for the outside world.
+namespace vorlane {
+
+std::string Cp1252ToUtf8(std::string_view bytes);
+// Characters without a Windows-1252 byte become '?'; malformed UTF-8 bytes likewise.
+std::string Utf8ToCp1252(std::string_view utf8);
+
+} // namespace vorlane

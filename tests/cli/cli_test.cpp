@@ -1,0 +1,142 @@
+#include "cli_app.h"
+#include "core/test_collections.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace vorlane {
+namespace {
+
+using test::MakeRecord;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunCli(std::vector<std::string> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    int status = cli::Run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // "Café" and "Ökologie" in Windows-1252 bytes.
+        test::WriteCollection(path, {MakeRecord("Food", "Caf\xE9"), MakeRecord("Animals", "Zoo"),
+                                     MakeRecord("food", "Apples"), MakeRecord("Animals", "birds"),
+                                     MakeRecord("\xD6kologie", "Wald")});
+    }
+
+    test::TempDir dir;
+    std::string path = dir.File("SAMPLE.VL3");
+};
+
+TEST_F(CliTest, ListPrintsSortedCategoriesAndTitlesAsUtf8) {
+    Outcome o = RunCli({"list", path});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.out, "Animals\n"
+                     "  birds [3]\n"
+                     "  Zoo [1]\n"
+                     "Food\n"
+                     "  Caf\xC3\xA9 [0]\n"
+                     "food\n"
+                     "  Apples [2]\n"
+                     "\xC3\x96kologie\n"
+                     "  Wald [4]\n");
+}
+
+TEST_F(CliTest, ListOfMissingAndDamagedFiles) {
+    Outcome missing = RunCli({"list", dir.File("NONE.VL3")});
+    EXPECT_EQ(missing.status, 0);
+    EXPECT_EQ(missing.out, "");
+
+    test::WriteBytes(path, test::ReadBytes(path) + "x");
+    Outcome damaged = RunCli({"list", path});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_EQ(damaged.out, "");
+    EXPECT_EQ(damaged.err, "vorlane list: Read beyond end of file\n");
+}
+
+TEST_F(CliTest, ListWithoutAFileShowsTheCurrentCollection) {
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    // No settings file: SAMPLE.VL3 of the working folder, as DEFAULT.VL3 is missing.
+    Outcome sample = RunCli({"list"});
+    test::WriteBytes(dir.File("VRLAN3.INI"),
+                     "[Misc]\r\nLast Group=" + dir.File("OTHER.VL3") + "\r\n");
+    test::WriteCollection(dir.File("OTHER.VL3"), {MakeRecord("Other", "One")});
+    Outcome other = RunCli({"list"});
+    std::filesystem::current_path(before);
+    EXPECT_EQ(sample.status, 0);
+    EXPECT_EQ(sample.out.substr(0, 20), "Animals\n  birds [3]\n");
+    EXPECT_EQ(other.out, "Other\n  One [0]\n");
+}
+
+TEST_F(CliTest, DeleteRemovesOneRecord) {
+    Outcome o = RunCli({"delete", path, "1"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(RunCli({"list", path}).out, "Animals\n"
+                                          "  birds [2]\n"
+                                          "Food\n"
+                                          "  Caf\xC3\xA9 [0]\n"
+                                          "food\n"
+                                          "  Apples [1]\n"
+                                          "\xC3\x96kologie\n"
+                                          "  Wald [3]\n");
+    Outcome beyond = RunCli({"delete", path, "4"});
+    EXPECT_EQ(beyond.status, 1);
+    EXPECT_EQ(beyond.err, "vorlane delete: " + path + " has no record 4 (it holds 4 puzzles).\n");
+    Outcome missing = RunCli({"delete", dir.File("NONE.VL3"), "0"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_FALSE(std::ifstream(dir.File("NONE.VL3")).good());
+}
+
+TEST_F(CliTest, UsageAndHelp) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* inOut; // a text the output must hold
+        const char* inErr;
+    };
+    const Case cases[] = {
+        {{}, 2, "", "Usage: vorlane COMMAND"},
+        {{"--help"}, 0, "vorlane list [COLLECTION.VL3]", ""},
+        {{"list", "--help"}, 0, "Usage: vorlane list [COLLECTION.VL3]", ""},
+        {{"delete", "--help"}, 0, "Usage: vorlane delete COLLECTION.VL3 N", ""},
+        {{"list", "a", "b"}, 2, "", "wrong number of arguments"},
+        {{"delete", "x.VL3", "-1"}, 2, "", "'-1' is not a record number"},
+        {{"delete", "x.VL3", "3x"}, 2, "", "'3x' is not a record number"},
+        {{"frobnicate"}, 2, "", "unknown command 'frobnicate'"},
+    };
+    for (const Case& c : cases) {
+        Outcome o = RunCli(c.args);
+        std::string shown = c.args.empty() ? "(none)" : c.args[0];
+        EXPECT_EQ(o.status, c.status) << shown;
+        EXPECT_NE(o.out.find(c.inOut), std::string::npos) << shown << ": " << o.out;
+        EXPECT_NE(o.err.find(c.inErr), std::string::npos) << shown << ": " << o.err;
+    }
+}
+
+TEST_F(CliTest, TheInstalledToolRuns) {
+    const std::string outFile = dir.File("out.txt");
+    std::string command =
+        std::string(VORLANE_BIN_DIR) + "/vorlane list '" + path + "' > '" + outFile + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(test::ReadBytes(outFile).substr(0, 19), "Animals\n  birds [3]");
+    std::string bad = std::string(VORLANE_BIN_DIR) + "/vorlane list a b 2> /dev/null";
+    int status = std::system(bad.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+}
+
+} // namespace
+} // namespace vorlane
