@@ -1,10 +1,8 @@
 #include "core/collection_file.h"
 
 #include "core/io_error.h"
-#include "core/safe_file.h"
 #include "core/text.h"
 
-#include <cerrno>
 #include <unordered_map>
 
 namespace vorlane {
@@ -18,12 +16,15 @@ std::string ShortString(const unsigned char* p, std::size_t capacity) {
     return std::string(reinterpret_cast<const char*>(p + 1), length);
 }
 
+std::string_view Bytes(const PuzzleRecord& record) {
+    return std::string_view(reinterpret_cast<const char*>(record.Data()), PuzzleRecord::kSize);
+}
+
 } // namespace
 
 CollectionListing CollectionFile::List() const {
-    RecoverJournal(m_path);
     CollectionListing listing;
-    File file = File::Open(m_path, File::Mode::ReadOnly);
+    File file = m_file.OpenForReading();
     if (!file.IsOpen())
         return listing;
     const std::uint64_t size = file.Size();
@@ -56,85 +57,31 @@ CollectionListing CollectionFile::List() const {
 }
 
 int CollectionFile::Count() const {
-    RecoverJournal(m_path);
-    File file = File::Open(m_path, File::Mode::ReadOnly);
-    if (!file.IsOpen())
-        return 0;
-    return static_cast<int>(file.Size() / kRecordSize);
+    return static_cast<int>(m_file.Count());
 }
 
 bool CollectionFile::Read(int n, PuzzleRecord& record) const {
-    RecoverJournal(m_path);
-    File file = File::Open(m_path, File::Mode::ReadOnly);
-    if (!file.IsOpen())
-        return false;
-    if (n < 0)
-        throw IoError::ReadBeyondEnd();
     PuzzleRecord read;
-    file.ReadAt(static_cast<std::uint64_t>(n) * kRecordSize, read.Data(), kRecordSize);
+    if (!m_file.Read(n, read.Data()))
+        return false;
     record = read;
     return true;
 }
 
 SaveResult CollectionFile::Append(const PuzzleRecord& record) {
-    return WriteRecord(0, true, record);
+    return m_file.Append(Bytes(record), kMaxRecords);
 }
 
 SaveResult CollectionFile::Replace(int n, const PuzzleRecord& record) {
-    return WriteRecord(n, false, record);
-}
-
-SaveResult CollectionFile::WriteRecord(int n, bool append, const PuzzleRecord& record) {
-    RecoverJournal(m_path);
-    File file = File::Open(m_path, File::Mode::ReadWrite);
-    if (!file.IsOpen())
-        file = File::Create(m_path);
-    if (!file.IsOpen())
-        return SaveResult::CannotOpen;
-    const std::uint64_t count = file.Size() / kRecordSize;
-    std::uint64_t position = 0;
-    if (append) {
-        if (count >= static_cast<std::uint64_t>(kMaxRecords))
-            return SaveResult::Full;
-        position = count;
-    } else {
-        // A record that is no longer there (the file was changed meanwhile) cannot be
-        // replaced; writing past the end would leave a gap of garbage records.
-        if (n < 0 || static_cast<std::uint64_t>(n) >= count)
-            throw IoError::ReadBeyondEnd();
-        position = static_cast<std::uint64_t>(n);
-    }
-    JournaledWrite(m_path, file, position * kRecordSize,
-                   std::string_view(reinterpret_cast<const char*>(record.Data()), kRecordSize));
-    file.Close();
-    return SaveResult::Saved;
+    return m_file.Replace(n, Bytes(record));
 }
 
 bool CollectionFile::Delete(int n) {
-    RecoverJournal(m_path);
-    File file = File::Open(m_path, File::Mode::ReadWrite);
-    if (!file.IsOpen())
-        return false;
-    const std::uint64_t count = file.Size() / kRecordSize;
-    if (n < 0 || static_cast<std::uint64_t>(n) >= count)
-        return false;
-    const auto at = static_cast<std::uint64_t>(n) * kRecordSize;
-    const std::uint64_t after = (count - 1 - static_cast<std::uint64_t>(n)) * kRecordSize;
-    bool written = AtomicRewrite(m_path, [&](File& out) {
-        if (at > 0)
-            out.CopyFrom(file, 0, at, 0);
-        if (after > 0)
-            out.CopyFrom(file, at + kRecordSize, after, at);
-    });
-    // The old file could be opened but no new one made beside it: that is a failed delete.
-    if (!written)
-        throw IoError::FromErrno(errno);
-    return true;
+    return m_file.Delete(n);
 }
 
 bool CollectionFile::CreateEmpty() {
-    RecoverJournal(m_path);
-    return AtomicWriteFile(m_path, {});
+    return m_file.CreateEmpty();
 }
 
 } // namespace vorlane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/puzzle_record.h"
+#include "core/record_file.h"
 
 #include <cstdint>
 #include <string>
@@ -32,23 +33,15 @@ struct CollectionListing {
     std::vector<TitleEntry> TitleList;
 };
 
-enum class SaveResult {
-    Saved,
-    CannotOpen, // the file could neither be opened nor created
-    Full,       // the collection already holds the most puzzles a collection can hold
-};
-
-// A puzzle collection file: a bare sequence of 95830-byte puzzle records. Every operation
-// opens the file by its path and closes it before returning. Changes are crash-safe: an
-// append or replace is journaled, a delete writes a new file and renames it over the old.
-// Each operation first rolls back a change that an earlier run left unfinished.
+// A puzzle collection file: a bare sequence of 95830-byte puzzle records, changed
+// crash-safely as every record file is.
 class CollectionFile {
 public:
     // Record and category numbers are 16-bit halves of PuzzleKey.
     static constexpr int kMaxRecords = 65536;
 
-    explicit CollectionFile(std::string path) : m_path(std::move(path)) {}
-    const std::string& Path() const { return m_path; }
+    explicit CollectionFile(std::string path) : m_file(std::move(path), PuzzleRecord::kSize) {}
+    const std::string& Path() const { return m_file.Path(); }
 
     // Lists the file. One that cannot be opened lists nothing. Throws IoError for a damaged
     // file (a size that is not a whole number of records) and for one with too many records.
@@ -58,7 +51,8 @@ public:
     // Reads record n. Returns false when the file cannot be opened; throws IoError when
     // the file holds no record n.
     bool Read(int n, PuzzleRecord& record) const;
-    // Writes the record after the last complete one, creating the file when needed.
+    // Writes the record after the last complete one, creating the file when needed;
+    // refuses (Full) when the collection already holds kMaxRecords.
     SaveResult Append(const PuzzleRecord& record);
     // Writes the record over record n, creating the file when needed.
     SaveResult Replace(int n, const PuzzleRecord& record);
@@ -69,9 +63,7 @@ public:
     bool CreateEmpty();
 
 private:
-    SaveResult WriteRecord(int n, bool append, const PuzzleRecord& record);
-
-    std::string m_path;
+    RecordFile m_file;
 };
 
 } // namespace vorlane
