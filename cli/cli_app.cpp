@@ -4,14 +4,17 @@
 #include "core/collection_file.h"
 #include "core/directories.h"
 #include "core/io_error.h"
+#include "core/old_puzzle.h"
 #include "core/puzzle_lists.h"
 #include "core/safe_file.h"
 #include "core/settings.h"
 #include "core/text.h"
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <ostream>
+#include <span>
 
 namespace vorlane::cli {
 
@@ -28,6 +31,7 @@ struct Command {
 
 int List(const std::vector<std::string>& args, std::ostream& out, std::ostream&);
 int Delete(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int ConvertOld(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -41,6 +45,12 @@ const std::vector<Command>& Commands() {
          "Removes puzzle record N (counted from 0, as 'list' shows it) from a\n"
          "collection; the records after it move up by one.",
          2, 2, Delete},
+        {"convert-old", "vorlane convert-old VLFUPUZZ.DAT OUT.VL3",
+         "Converts the puzzles of a previous-version puzzle file into a collection,\n"
+         "appending them to OUT.VL3 (created when missing) under the category\n"
+         "\"Version 2.0 Puzzles\". Unlike the conversion the desktop program offers at\n"
+         "start-up, the previous-version file is not deleted.",
+         2, 2, ConvertOld},
     };
     return commands;
 }
@@ -115,6 +125,40 @@ int Delete(const std::vector<std::string>& args, std::ostream&, std::ostream& er
         return kExitFailed;
     }
     return kExitOk;
+}
+
+// The page layout that converted puzzles are given; an all-zero block until the tool can
+// build the default page layout.
+std::span<const unsigned char, PuzzleRecord::kPageLayoutSize> DefaultLayoutBytesForCli() {
+    static const std::array<unsigned char, PuzzleRecord::kPageLayoutSize> zeroed{};
+    return zeroed;
+}
+
+int ConvertOld(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::string& source = args.at(0);
+    const std::string& target = args.at(1);
+    std::error_code ignored;
+    // Appending to the file being read would overwrite records not yet converted.
+    if (std::filesystem::equivalent(source, target, ignored)) {
+        err << "vorlane convert-old: " << source << " and " << target << " are the same file.\n";
+        return kExitFailed;
+    }
+    PuzzleRecord working;
+    OldConversionResult result =
+        AppendOldPuzzles(source, target, working, DefaultLayoutBytesForCli());
+    switch (result.Outcome) {
+    case OldConversionOutcome::Converted:
+        out << "Converted " << FormatThousands(result.Count)
+            << (result.Count == 1 ? " puzzle into " : " puzzles into ") << target << ".\n";
+        return kExitOk;
+    case OldConversionOutcome::Full:
+        err << "vorlane convert-old: " << old_version_messages::GroupFull(target).Text << "\n";
+        return kExitFailed;
+    default:
+        err << "vorlane convert-old: " << old_version_messages::ForConversion(result.Outcome).Text
+            << "\n";
+        return kExitFailed;
+    }
 }
 
 } // namespace

@@ -10,6 +10,12 @@ if(VORLANE_SANITIZE)
   target_link_options(vorlane_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+if(VORLANE_FUZZ)
+  target_compile_options(vorlane_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(vorlane_options INTERFACE -fsanitize=address,undefined)
+endif()
+
 # Qt code additionally gets the string-safety definitions.
 add_library(vorlane_qt_options INTERFACE)
 target_link_libraries(vorlane_qt_options INTERFACE vorlane_options)

@@ -380,17 +380,25 @@ bool RecoverJournal(const std::string& path) {
         valid = regionSize == bytes.size() - kJournalHeader - 8 &&
                 GetU64(bytes, bytes.size() - 8) ==
                     Fnv1a(std::string_view(bytes).substr(0, bytes.size() - 8));
+        // The saved region always lies inside the old length; a journal saying otherwise
+        // was not written by this program and is not acted on.
+        valid = valid && journal.offset <= journal.oldLength &&
+                regionSize <= journal.oldLength - journal.offset;
         if (valid)
             journal.region = bytes.substr(kJournalHeader, static_cast<std::size_t>(regionSize));
     }
     if (valid) {
         File file = File::Open(path, File::Mode::ReadWrite);
-        if (!file.IsOpen())
+        if (!file.IsOpen() && journal.oldLength == 0)
             file = File::Create(path);
-        if (!file.IsOpen())
-            throw IoError::FromErrno(errno);
-        PutBack(file, journal);
-        file.Close();
+        // A change only ever lengthens the file or keeps its length, so a file shorter than
+        // its old length is not the one the journal was written for: leave it alone.
+        if (file.IsOpen() && file.Size() >= journal.oldLength)
+            PutBack(file, journal);
+        else
+            valid = false;
+        if (file.IsOpen())
+            file.Close();
     }
     RemoveChecked(journalPath);
     SyncFolderOf(journalPath);

@@ -138,5 +138,56 @@ TEST_F(CliTest, TheInstalledToolRuns) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
 }
 
+// A previous-version puzzle record: title at 0, grid size at 51, word count at 2555 and the
+// first word at 2559.
+std::string OldPuzzle(const std::string& title, const std::string& word) {
+    std::string b(10809, '\0');
+    b[0] = static_cast<char>(title.size());
+    b.replace(1, title.size(), title);
+    b[51] = 12;
+    b[2555] = 1;
+    b[2559] = static_cast<char>(word.size());
+    b.replace(2560, word.size(), word);
+    return b;
+}
+
+TEST_F(CliTest, ConvertOldAppendsAndKeepsTheOldFile) {
+    const std::string old = dir.File("VLFUPUZZ.DAT");
+    const std::string bytes = OldPuzzle("Birds", "OWL") + OldPuzzle("Trees", "OAK") + "torn";
+    test::WriteBytes(old, bytes);
+    Outcome o = RunCli({"convert-old", old, path});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "Converted 2 puzzles into " + path + ".\n");
+    EXPECT_EQ(test::ReadBytes(old), bytes);
+    EXPECT_NE(RunCli({"list", path})
+                  .out.find("Version 2.0 Puzzles\n"
+                            "  Birds [5]\n"
+                            "  Trees [6]\n"),
+              std::string::npos);
+
+    const std::string created = dir.File("NEW.VL3");
+    test::WriteBytes(old, OldPuzzle("Fish", "COD"));
+    EXPECT_EQ(RunCli({"convert-old", old, created}).out,
+              "Converted 1 puzzle into " + created + ".\n");
+    EXPECT_EQ(RunCli({"list", created}).out, "Version 2.0 Puzzles\n  Fish [0]\n");
+
+    struct Case {
+        std::string source, target, err;
+    };
+    const Case failures[] = {
+        {dir.File("NONE.DAT"), path, "vorlane convert-old: Puzzles could not be imported.\n"},
+        {old, dir.File("gone/OUT.VL3"), "vorlane convert-old: Unable to save puzzles.\n"},
+        {old, old, "vorlane convert-old: " + old + " and " + old + " are the same file.\n"},
+    };
+    for (const Case& c : failures) {
+        Outcome f = RunCli({"convert-old", c.source, c.target});
+        EXPECT_EQ(f.status, 1) << c.err;
+        EXPECT_EQ(f.out, "");
+        EXPECT_EQ(f.err, c.err);
+    }
+    EXPECT_EQ(test::ReadBytes(old), OldPuzzle("Fish", "COD"));
+    EXPECT_NE(RunCli({"convert-old", "--help"}).out.find("is not deleted"), std::string::npos);
+}
+
 } // namespace
 } // namespace vorlane
