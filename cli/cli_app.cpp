@@ -1,57 +1,25 @@
 #include "cli_app.h"
 
-#include "core/codepage.h"
-#include "core/collection_file.h"
+#include "command.h"
 #include "core/directories.h"
 #include "core/io_error.h"
-#include "core/old_puzzle.h"
-#include "core/puzzle_lists.h"
-#include "core/safe_file.h"
-#include "core/settings.h"
-#include "core/text.h"
 
-#include <array>
 #include <filesystem>
-#include <functional>
 #include <ostream>
-#include <span>
+#include <sstream>
 
 namespace vorlane::cli {
 
 namespace {
 
-struct Command {
-    const char* name;
-    const char* usage;
-    const char* summary;
-    std::size_t minArgs;
-    std::size_t maxArgs;
-    std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)> run;
-};
-
-int List(const std::vector<std::string>& args, std::ostream& out, std::ostream&);
-int Delete(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int ConvertOld(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
 const std::vector<Command>& Commands() {
-    static const std::vector<Command> commands = {
-        {"list", "vorlane list [COLLECTION.VL3]",
-         "Lists the categories of a collection, each followed by its puzzle titles\n"
-         "with their record numbers in brackets, sorted as the program shows them.\n"
-         "Without a file, lists the current collection of the settings file\n"
-         "VRLAN3.INI in the working folder. A missing file lists nothing.",
-         0, 1, List},
-        {"delete", "vorlane delete COLLECTION.VL3 N",
-         "Removes puzzle record N (counted from 0, as 'list' shows it) from a\n"
-         "collection; the records after it move up by one.",
-         2, 2, Delete},
-        {"convert-old", "vorlane convert-old VLFUPUZZ.DAT OUT.VL3",
-         "Converts the puzzles of a previous-version puzzle file into a collection,\n"
-         "appending them to OUT.VL3 (created when missing) under the category\n"
-         "\"Version 2.0 Puzzles\". Unlike the conversion the desktop program offers at\n"
-         "start-up, the previous-version file is not deleted.",
-         2, 2, ConvertOld},
-    };
+    static const std::vector<Command> commands = [] {
+        std::vector<Command> all;
+        for (auto group : {CollectionCommands, ShapeCommands, LayoutCommands})
+            for (Command& c : group())
+                all.push_back(std::move(c));
+        return all;
+    }();
     return commands;
 }
 
@@ -66,14 +34,28 @@ void PrintCommandHelp(const Command& c, std::ostream& s) {
     s << "Usage: " << c.usage << "\n\n" << c.summary << "\n";
 }
 
-bool WantsHelp(const std::vector<std::string>& args) {
+bool WantsHelp(const Args& args) {
     for (const std::string& a : args)
         if (a == "--help" || a == "-h")
             return true;
     return false;
 }
 
-// A whole non-negative decimal number, nothing else.
+// How many leading arguments spell the command's name, or 0 when they do not.
+std::size_t Matches(const Command& c, const Args& args) {
+    std::istringstream words(c.name);
+    std::string word;
+    std::size_t n = 0;
+    while (words >> word) {
+        if (n >= args.size() || args[n] != word)
+            return 0;
+        ++n;
+    }
+    return n;
+}
+
+} // namespace
+
 bool ParseIndex(const std::string& text, int& value) {
     if (text.empty() || text.size() > 9)
         return false;
@@ -84,84 +66,14 @@ bool ParseIndex(const std::string& text, int& value) {
     return true;
 }
 
-// The collection the desktop program would open in this working folder.
-std::string CurrentCollection() {
+Settings CurrentSettings() {
     std::string start = StartDirectory(std::filesystem::current_path().string());
-    return LoadSettings(SettingsFilePath(start), start).LastGroup;
+    return LoadSettings(SettingsFilePath(start), start);
 }
 
-int List(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
-    CollectionFile file(args.empty() ? CurrentCollection() : args[0]);
-    PuzzleLists lists;
-    lists.LoadInPuzzles(file);
-    for (int c = 0; c < lists.CategoryBox().Count(); ++c) {
-        lists.ClickCategory(c);
-        out << Cp1252ToUtf8(lists.CategoryBox().Text(c)) << "\n";
-        for (const SortedList::Item& item : lists.PuzzleBox().Items())
-            out << "  " << Cp1252ToUtf8(item.Text) << " [" << item.Value << "]\n";
-    }
-    return kExitOk;
+std::string ProgramFolder() {
+    return ProgramDirectory();
 }
-
-int Delete(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    int n = 0;
-    if (!ParseIndex(args.at(1), n)) {
-        err << "vorlane delete: '" << args.at(1) << "' is not a record number.\n";
-        return kExitUsage;
-    }
-    CollectionFile file(args.at(0));
-    if (!FileExists(file.Path())) {
-        err << "vorlane delete: " << file.Path() << " does not exist.\n";
-        return kExitFailed;
-    }
-    int count = file.Count();
-    if (n >= count) {
-        err << "vorlane delete: " << file.Path() << " has no record " << n << " (it holds "
-            << FormatThousands(count) << (count == 1 ? " puzzle).\n" : " puzzles).\n");
-        return kExitFailed;
-    }
-    if (!file.Delete(n)) {
-        err << "vorlane delete: unable to open " << file.Path() << ".\n";
-        return kExitFailed;
-    }
-    return kExitOk;
-}
-
-// The page layout that converted puzzles are given; an all-zero block until the tool can
-// build the default page layout.
-std::span<const unsigned char, PuzzleRecord::kPageLayoutSize> DefaultLayoutBytesForCli() {
-    static const std::array<unsigned char, PuzzleRecord::kPageLayoutSize> zeroed{};
-    return zeroed;
-}
-
-int ConvertOld(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const std::string& source = args.at(0);
-    const std::string& target = args.at(1);
-    std::error_code ignored;
-    // Appending to the file being read would overwrite records not yet converted.
-    if (std::filesystem::equivalent(source, target, ignored)) {
-        err << "vorlane convert-old: " << source << " and " << target << " are the same file.\n";
-        return kExitFailed;
-    }
-    PuzzleRecord working;
-    OldConversionResult result =
-        AppendOldPuzzles(source, target, working, DefaultLayoutBytesForCli());
-    switch (result.Outcome) {
-    case OldConversionOutcome::Converted:
-        out << "Converted " << FormatThousands(result.Count)
-            << (result.Count == 1 ? " puzzle into " : " puzzles into ") << target << ".\n";
-        return kExitOk;
-    case OldConversionOutcome::Full:
-        err << "vorlane convert-old: " << old_version_messages::GroupFull(target).Text << "\n";
-        return kExitFailed;
-    default:
-        err << "vorlane convert-old: " << old_version_messages::ForConversion(result.Outcome).Text
-            << "\n";
-        return kExitFailed;
-    }
-}
-
-} // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
@@ -173,9 +85,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitOk;
     }
     for (const Command& c : Commands()) {
-        if (args[0] != c.name)
+        const std::size_t words = Matches(c, args);
+        if (words == 0)
             continue;
-        std::vector<std::string> rest(args.begin() + 1, args.end());
+        Args rest(args.begin() + static_cast<std::ptrdiff_t>(words), args.end());
         if (WantsHelp(rest)) {
             PrintCommandHelp(c, out);
             return kExitOk;

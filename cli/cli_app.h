@@ -6,13 +6,8 @@
 
 namespace vorlane::cli {
 
-// Exit statuses of the command line tool.
-constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
-
 // Runs the vorlane command line with args (without the program name), writing results to
-// out and messages to err. Returns the exit status.
+// out and messages to err. Returns the exit status: 0 done, 1 failed, 2 wrong arguments.
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace vorlane::cli

@@ -160,9 +160,11 @@ std::vector<SettingKey> BuildTable() {
         {"Down Left", &DirectionSet::DownLeft},   {"Up", &DirectionSet::Up},
         {"Up Left", &DirectionSet::UpLeft},       {"Right", &DirectionSet::Right},
     };
-    for (const auto& [key, member] : directions)
-        yesNo("Create", key, "Yes",
+    for (const auto& direction : directions) {
+        bool DirectionSet::*member = direction.second;
+        yesNo("Create", direction.first, "Yes",
               [member](Settings& s) -> bool& { return s.Directions.*member; });
+    }
 
     integer("Page Layout", "Zoom", 15, "2", Member(&Settings::Zoom));
     integer("Page Layout", "Page Designer Window Left", 15, "0",
@@ -210,7 +212,9 @@ std::vector<SettingKey> BuildTable() {
         {"Label Font", &Settings::LabelFont},
         {"Button Font", &Settings::ButtonFont},
     };
-    for (const auto& [section, font] : fonts) {
+    for (const auto& entry : fonts) {
+        const char* section = entry.first;
+        FontSetting Settings::*font = entry.second;
         text(section, "Font Name", 150, "Arial",
              [font](Settings& s) -> std::string& { return (s.*font).Name; });
         yesNo(section, "Bold", "No", [font](Settings& s) -> bool& { return (s.*font).Bold; });

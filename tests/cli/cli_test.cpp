@@ -1,5 +1,8 @@
 #include "cli_app.h"
 #include "core/test_collections.h"
+#include "layouts/layout_geometry.h"
+#include "layouts/page_layout_file.h"
+#include "shapes/shape_file.h"
 
 #include <gtest/gtest.h>
 
@@ -187,6 +190,105 @@ TEST_F(CliTest, ConvertOldAppendsAndKeepsTheOldFile) {
     }
     EXPECT_EQ(test::ReadBytes(old), OldPuzzle("Fish", "COD"));
     EXPECT_NE(RunCli({"convert-old", "--help"}).out.find("is not deleted"), std::string::npos);
+}
+
+} // namespace
+} // namespace vorlane
+
+namespace vorlane {
+namespace {
+
+// The shape and layout commands work on the program folder, set for them here.
+class ProgramFolderCliTest : public ::testing::Test {
+protected:
+    void SetUp() override { ::setenv("VORLANE_PROGRAM_DIR", dir.Path().c_str(), 1); }
+    void TearDown() override { ::unsetenv("VORLANE_PROGRAM_DIR"); }
+
+    static Outcome Cli(std::vector<std::string> args) {
+        std::ostringstream out;
+        std::ostringstream err;
+        int status = cli::Run(args, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    test::TempDir dir;
+};
+
+TEST_F(ProgramFolderCliTest, ShapesListExportAndImport) {
+    Outcome none = Cli({"shapes"});
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err, "No saved shape information could be found.\n");
+
+    ShapeFile file = ShapeFile::InProgramDirectory(dir.Path());
+    file.Append(ShapeRecord::Blank("Square", 15, 15));
+    file.Append(ShapeRecord::Blank("Diamond", 25, 25));
+    file.Append(ShapeRecord::Blank("Circle", 12, 12));
+    EXPECT_EQ(Cli({"shapes"}).out, "12x12 Circle [2]\n15x15 Square [0]\n25x25 Diamond [1]\n");
+    EXPECT_EQ(Cli({"shapes", file.Path()}).out, Cli({"shapes"}).out);
+
+    const std::string lay = dir.File("diamond.LAY");
+    Outcome exported = Cli({"shape", "export", "1", lay});
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.out, "Puzzle Shape Exported!\n");
+    EXPECT_EQ(test::ReadBytes(lay).size(), 2561u);
+    Outcome imported = Cli({"shape", "import", lay});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "25x25 Diamond [3]\n");
+    EXPECT_EQ(file.Count(), 4);
+
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    } failures[] = {
+        {{"shape", "export", "9", lay}, 1, "vorlane shape export: No shape selected.\n"},
+        {{"shape", "export", "0", dir.File("no/x.LAY")},
+         1,
+         "vorlane shape export: Shape could not be exported.\n"},
+        {{"shape", "export", "x", lay}, 2, "vorlane shape export: 'x' is not a shape index.\n"},
+        {{"shape", "import", dir.File("none.LAY")},
+         1,
+         "vorlane shape import: Puzzle shape could not be imported.\n"},
+        {{"shape", "import", file.Path()},
+         1,
+         "vorlane shape import: Puzzle shape file is corrupt or incompatible.  Import aborted.\n"},
+    };
+    for (const auto& f : failures) {
+        Outcome o = Cli(f.args);
+        EXPECT_EQ(o.status, f.status) << f.args[2];
+        EXPECT_EQ(o.err, f.err);
+    }
+    EXPECT_EQ(file.Count(), 4);
+}
+
+TEST_F(ProgramFolderCliTest, LayoutsListExportAndImport) {
+    EXPECT_EQ(Cli({"layouts"}).err, "No saved page layouts could be found.\n");
+    PageLayoutFile file = PageLayoutFile::InProgramDirectory(dir.Path());
+    PageLayoutRecord classic = BuiltInDefaultLayout();
+    classic.SetLayoutName("Classic");
+    PageLayoutRecord a4 = classic;
+    a4.SetLayoutName("Big");
+    a4.SetPaperName("A4");
+    file.Append(classic);
+    file.Append(a4);
+    // The default page is record 0 while no settings file says otherwise.
+    EXPECT_EQ(Cli({"layouts"}).out, "Big (A4) [1]\nClassic (Letter)  <<DEFAULT>> [0]\n");
+
+    const std::string pag = dir.File("big.PAG");
+    EXPECT_EQ(Cli({"layout", "export", "1", pag}).out, "Page Layout Exported!\n");
+    EXPECT_EQ(test::ReadBytes(pag).size(), 28874u);
+    Outcome imported = Cli({"layout", "import", pag});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "Big (A4) [2]\n");
+    EXPECT_EQ(Cli({"layout", "export", "3", pag}).err,
+              "vorlane layout export: No page layout selected.\n");
+    test::WriteBytes(pag, "PAG1.0short");
+    Outcome corrupt = Cli({"layout", "import", pag});
+    EXPECT_EQ(corrupt.status, 1);
+    EXPECT_EQ(corrupt.err, "vorlane layout import: Page layout file is corrupt or incompatible.  "
+                           "Import aborted.\n");
+    EXPECT_EQ(file.Count(), 3);
 }
 
 } // namespace

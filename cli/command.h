@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/settings.h"
+
+#include <cstddef>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vorlane::cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+using Args = std::vector<std::string>;
+
+// One command of the vorlane tool. Its name may be two words ("shape export").
+struct Command {
+    std::string name;
+    std::string usage;
+    std::string summary;
+    std::size_t minArgs;
+    std::size_t maxArgs;
+    std::function<int(const Args&, std::ostream& out, std::ostream& err)> run;
+};
+
+std::vector<Command> CollectionCommands();
+std::vector<Command> ShapeCommands();
+std::vector<Command> LayoutCommands();
+
+// A whole non-negative decimal number and nothing else.
+bool ParseIndex(const std::string& text, int& value);
+// The settings the desktop program would start with in this working folder.
+Settings CurrentSettings();
+// The folder of the program's own files (shapes, page layouts).
+std::string ProgramFolder();
+
+} // namespace vorlane::cli
