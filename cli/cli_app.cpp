@@ -1,6 +1,7 @@
 #include "cli_app.h"
 
 #include "command.h"
+#include "core/codepage.h"
 #include "core/directories.h"
 #include "core/io_error.h"
 
@@ -55,6 +56,18 @@ std::size_t Matches(const Command& c, const Args& args) {
 }
 
 } // namespace
+
+int Fail(std::ostream& err, const std::string& command, const Message& message) {
+    err << "vorlane " << command << ": " << Cp1252ToUtf8(message.Text) << "\n";
+    return kExitFailed;
+}
+
+void PrintSorted(std::vector<SortedList::Item> items, std::ostream& out) {
+    SortedList list;
+    list.Assign(std::move(items));
+    for (const SortedList::Item& item : list.Items())
+        out << Cp1252ToUtf8(item.Text) << " [" << item.Value << "]\n";
+}
 
 bool ParseIndex(const std::string& text, int& value) {
     if (text.empty() || text.size() > 9)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/message.h"
 #include "core/settings.h"
+#include "core/sorted_list.h"
 
 #include <cstddef>
 #include <functional>
@@ -29,6 +31,11 @@ struct Command {
 std::vector<Command> CollectionCommands();
 std::vector<Command> ShapeCommands();
 std::vector<Command> LayoutCommands();
+
+// Prints "vorlane COMMAND: text" to err and gives the exit status of a failure.
+int Fail(std::ostream& err, const std::string& command, const Message& message);
+// Prints each item as "text [number]", sorted as the program's list boxes sort them.
+void PrintSorted(std::vector<SortedList::Item> items, std::ostream& out);
 
 // A whole non-negative decimal number and nothing else.
 bool ParseIndex(const std::string& text, int& value);

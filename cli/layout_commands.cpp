@@ -10,11 +10,6 @@ namespace vorlane::cli {
 
 namespace {
 
-int Fail(std::ostream& err, const std::string& command, const Message& message) {
-    err << "vorlane " << command << ": " << Cp1252ToUtf8(message.Text) << "\n";
-    return kExitFailed;
-}
-
 int ListLayouts(const Args& args, std::ostream& out, std::ostream& err) {
     PageLayoutFile file = args.empty() ? PageLayoutFile::InProgramDirectory(ProgramFolder())
                                        : PageLayoutFile(args[0]);
@@ -28,10 +23,7 @@ int ListLayouts(const Args& args, std::ostream& out, std::ostream& err) {
         err << layout_messages::NoLayouts().Text << "\n";
         return kExitOk;
     }
-    SortedList list;
-    list.Assign(std::move(items));
-    for (const SortedList::Item& item : list.Items())
-        out << Cp1252ToUtf8(item.Text) << " [" << item.Value << "]\n";
+    PrintSorted(std::move(items), out);
     return kExitOk;
 }
 

@@ -14,11 +14,6 @@ ShapeFile ShapesOf(const Args& args, std::size_t at) {
     return at < args.size() ? ShapeFile(args[at]) : ShapeFile::InProgramDirectory(ProgramFolder());
 }
 
-int Fail(std::ostream& err, const std::string& command, const Message& message) {
-    err << "vorlane " << command << ": " << Cp1252ToUtf8(message.Text) << "\n";
-    return kExitFailed;
-}
-
 int ListShapes(const Args& args, std::ostream& out, std::ostream& err) {
     ShapeFile file = ShapesOf(args, 0);
     std::vector<SortedList::Item> items;
@@ -28,10 +23,7 @@ int ListShapes(const Args& args, std::ostream& out, std::ostream& err) {
         err << Cp1252ToUtf8(shape_messages::NoShapes().Text) << "\n";
         return kExitOk;
     }
-    SortedList list;
-    list.Assign(std::move(items));
-    for (const SortedList::Item& item : list.Items())
-        out << Cp1252ToUtf8(item.Text) << " [" << item.Value << "]\n";
+    PrintSorted(std::move(items), out);
     return kExitOk;
 }
 

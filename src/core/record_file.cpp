@@ -91,3 +91,28 @@ bool RecordFile::CreateEmpty() {
 }
 
 } // namespace vorlane
+
+namespace vorlane {
+
+ExchangeOutcome ReadExchangeFile(const std::string& path, std::string_view tag, void* record,
+                                 std::size_t size) {
+    File file = File::Open(path, File::Mode::ReadOnly);
+    if (!file.IsOpen())
+        return ExchangeOutcome::CannotOpen;
+    char header[6];
+    if (file.ReadSomeAt(0, header, sizeof header) != sizeof header ||
+        std::string_view(header, 3) != tag)
+        return ExchangeOutcome::Corrupt;
+    if (file.ReadSomeAt(sizeof header, record, size) != size)
+        return ExchangeOutcome::Corrupt;
+    return ExchangeOutcome::Read;
+}
+
+bool WriteExchangeFile(const std::string& path, std::string_view tag, std::string_view record) {
+    std::string bytes(tag);
+    bytes += "1.0";
+    bytes += record;
+    return AtomicWriteFile(path, bytes);
+}
+
+} // namespace vorlane

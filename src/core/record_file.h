@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorlane {
 
@@ -53,5 +54,54 @@ private:
     std::string m_path;
     std::size_t m_recordSize;
 };
+
+} // namespace vorlane
+
+namespace vorlane {
+
+// A record file of one record type, which has kSize, Data() and Bytes().
+template <class Record> class TypedRecordFile {
+public:
+    explicit TypedRecordFile(std::string path) : m_file(std::move(path), Record::kSize) {}
+
+    const std::string& Path() const { return m_file.Path(); }
+    int Count() const { return static_cast<int>(m_file.Count()); }
+    // False when the file cannot be opened; IoError when it holds no record n.
+    bool Read(int n, Record& record) const {
+        Record read;
+        if (!m_file.Read(n, read.Data()))
+            return false;
+        record = read;
+        return true;
+    }
+    // Every complete record in file order; none when the file cannot be opened.
+    std::vector<Record> ReadAll() const {
+        std::vector<Record> records;
+        File file = m_file.OpenForReading();
+        if (!file.IsOpen())
+            return records;
+        records.resize(static_cast<std::size_t>(file.Size() / Record::kSize));
+        for (std::size_t i = 0; i < records.size(); ++i)
+            file.ReadAt(i * Record::kSize, records[i].Data(), Record::kSize);
+        return records;
+    }
+    SaveResult Append(const Record& record) { return m_file.Append(record.Bytes()); }
+    SaveResult Replace(int n, const Record& record) { return m_file.Replace(n, record.Bytes()); }
+    bool Delete(int n) { return m_file.Delete(n); }
+
+protected:
+    RecordFile m_file;
+};
+
+// Exchange files: a three-character tag, a three-character version (never compared) and
+// one record; anything after the record is ignored.
+enum class ExchangeOutcome { Read, CannotOpen, Corrupt };
+
+// Reads the record of an exchange file into record (size bytes). Corrupt when the tag
+// differs or the file ends early.
+ExchangeOutcome ReadExchangeFile(const std::string& path, std::string_view tag, void* record,
+                                 std::size_t size);
+// Writes tag, "1.0" and the record, replacing the file. False when it cannot be made.
+bool WriteExchangeFile(const std::string& path, std::string_view tag, std::string_view record);
 
 } // namespace vorlane

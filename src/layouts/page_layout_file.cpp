@@ -4,13 +4,10 @@
 #include "layouts/layout_geometry.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace vorlane {
 
 namespace {
-
-constexpr std::size_t kExchangeHeader = 6;
 
 std::string WholeNumber(double value) {
     if (!std::isfinite(value) || std::fabs(value) > 1e9)
@@ -22,43 +19,6 @@ std::string WholeNumber(double value) {
 
 PageLayoutFile PageLayoutFile::InProgramDirectory(const std::string& programDir) {
     return PageLayoutFile(programDir + "/" + kFileName);
-}
-
-std::vector<PageLayoutRecord> PageLayoutFile::ReadAll() const {
-    std::vector<PageLayoutRecord> layouts;
-    File file = m_file.OpenForReading();
-    if (!file.IsOpen())
-        return layouts;
-    const std::uint64_t count = file.Size() / PageLayoutRecord::kSize;
-    layouts.resize(static_cast<std::size_t>(count));
-    for (std::uint64_t i = 0; i < count; ++i)
-        file.ReadAt(i * PageLayoutRecord::kSize, layouts[static_cast<std::size_t>(i)].Data(),
-                    PageLayoutRecord::kSize);
-    return layouts;
-}
-
-int PageLayoutFile::Count() const {
-    return static_cast<int>(m_file.Count());
-}
-
-bool PageLayoutFile::Read(int n, PageLayoutRecord& layout) const {
-    PageLayoutRecord read;
-    if (!m_file.Read(n, read.Data()))
-        return false;
-    layout = read;
-    return true;
-}
-
-SaveResult PageLayoutFile::Append(const PageLayoutRecord& layout) {
-    return m_file.Append(layout.Bytes());
-}
-
-SaveResult PageLayoutFile::Replace(int n, const PageLayoutRecord& layout) {
-    return m_file.Replace(n, layout.Bytes());
-}
-
-bool PageLayoutFile::Delete(int n) {
-    return m_file.Delete(n);
 }
 
 PageLayoutRecord PageLayoutFile::DefaultLayout(int d) const {
@@ -93,30 +53,26 @@ std::string LayoutEntryText(const PageLayoutRecord& layout, int recordNumber, in
 }
 
 bool ExportLayout(const PageLayoutRecord& layout, const std::string& path) {
-    std::string bytes = "PAG1.0";
-    bytes += layout.Bytes();
-    return AtomicWriteFile(path, bytes);
+    return WriteExchangeFile(path, "PAG", layout.Bytes());
 }
 
 LayoutImport ReadLayoutExchange(const std::string& path) {
     LayoutImport result;
-    File file = File::Open(path, File::Mode::ReadOnly);
-    if (!file.IsOpen())
-        return result;
-    result.Outcome = LayoutImportOutcome::Corrupt;
-    char header[kExchangeHeader];
-    if (file.ReadSomeAt(0, header, sizeof header) != sizeof header ||
-        std::memcmp(header, "PAG", 3) != 0)
-        return result;
-    PageLayoutRecord layout;
-    if (file.ReadSomeAt(kExchangeHeader, layout.Data(), PageLayoutRecord::kSize) !=
-        PageLayoutRecord::kSize)
-        return result;
-    // No designer writes such a record; taking it would give pages nothing can draw.
-    if (!layout.IsValid())
-        return result;
-    result.Outcome = LayoutImportOutcome::Imported;
-    result.Layout = layout;
+    switch (ReadExchangeFile(path, "PAG", result.Layout.Data(), PageLayoutRecord::kSize)) {
+    case ExchangeOutcome::CannotOpen:
+        result.Outcome = LayoutImportOutcome::CannotOpen;
+        break;
+    case ExchangeOutcome::Corrupt:
+        result.Outcome = LayoutImportOutcome::Corrupt;
+        break;
+    case ExchangeOutcome::Read:
+        // No designer writes such a record; taking it would give pages nothing can draw.
+        result.Outcome =
+            result.Layout.IsValid() ? LayoutImportOutcome::Imported : LayoutImportOutcome::Corrupt;
+        break;
+    }
+    if (result.Outcome != LayoutImportOutcome::Imported)
+        result.Layout = PageLayoutRecord();
     return result;
 }
 

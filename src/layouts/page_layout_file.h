@@ -12,29 +12,17 @@ namespace vorlane {
 
 // The page layout file VLFPAGE.DAT: a bare sequence of 28868-byte page layout records,
 // known by record number.
-class PageLayoutFile {
+// A missing file is an empty library.
+class PageLayoutFile : public TypedRecordFile<PageLayoutRecord> {
 public:
     static constexpr const char* kFileName = "VLFPAGE.DAT";
 
-    explicit PageLayoutFile(std::string path) : m_file(std::move(path), PageLayoutRecord::kSize) {}
+    using TypedRecordFile::TypedRecordFile;
     static PageLayoutFile InProgramDirectory(const std::string& programDir);
-    const std::string& Path() const { return m_file.Path(); }
 
-    // Every complete record in file order; a missing file is an empty library.
-    std::vector<PageLayoutRecord> ReadAll() const;
-    int Count() const;
-    // False when the file cannot be opened; IoError when it holds no record n.
-    bool Read(int n, PageLayoutRecord& layout) const;
-    SaveResult Append(const PageLayoutRecord& layout);
-    SaveResult Replace(int n, const PageLayoutRecord& layout);
-    // False when the file cannot be opened or holds no record n.
-    bool Delete(int n);
     // The layout for a new puzzle: record d, record 0 when d is not below the count, and
     // the built-in default layout when the file cannot be opened or holds no record.
     PageLayoutRecord DefaultLayout(int d) const;
-
-private:
-    RecordFile m_file;
 };
 
 // Empties the working record for a new puzzle and gives it the default page layout: record

@@ -2,15 +2,7 @@
 
 #include "core/safe_file.h"
 
-#include <cstring>
-
 namespace vorlane {
-
-namespace {
-
-constexpr std::size_t kExchangeHeader = 6;
-
-} // namespace
 
 ShapeFile ShapeFile::InProgramDirectory(const std::string& programDir) {
     return ShapeFile(programDir + "/" + kFileName);
@@ -31,54 +23,27 @@ std::vector<ShapeEntry> ShapeFile::Entries() const {
     return entries;
 }
 
-int ShapeFile::Count() const {
-    return static_cast<int>(m_file.Count());
-}
-
-bool ShapeFile::Load(int index, ShapeRecord& shape) const {
-    ShapeRecord read;
-    if (!m_file.Read(index, read.Data()))
-        return false;
-    shape = read;
-    return true;
-}
-
-SaveResult ShapeFile::Append(const ShapeRecord& shape) {
-    return m_file.Append(shape.Bytes());
-}
-
-SaveResult ShapeFile::Rewrite(int index, const ShapeRecord& shape) {
-    return m_file.Replace(index, shape.Bytes());
-}
-
-bool ShapeFile::Delete(int index) {
-    return m_file.Delete(index);
-}
-
 bool ExportShape(const ShapeRecord& shape, const std::string& path) {
-    std::string bytes = "LAY1.0";
-    bytes += shape.Bytes();
-    return AtomicWriteFile(path, bytes);
+    return WriteExchangeFile(path, "LAY", shape.Bytes());
 }
 
 ShapeImport ReadShapeExchange(const std::string& path) {
     ShapeImport result;
-    File file = File::Open(path, File::Mode::ReadOnly);
-    if (!file.IsOpen())
-        return result;
-    result.Outcome = ShapeImportOutcome::Corrupt;
-    char header[kExchangeHeader];
-    if (file.ReadSomeAt(0, header, sizeof header) != sizeof header ||
-        std::memcmp(header, "LAY", 3) != 0)
-        return result;
-    ShapeRecord shape;
-    if (file.ReadSomeAt(kExchangeHeader, shape.Data(), ShapeRecord::kSize) != ShapeRecord::kSize)
-        return result;
-    // A record no shape editor could have made would be drawn and built from as if valid.
-    if (!shape.IsValid())
-        return result;
-    result.Outcome = ShapeImportOutcome::Imported;
-    result.Shape = shape;
+    switch (ReadExchangeFile(path, "LAY", result.Shape.Data(), ShapeRecord::kSize)) {
+    case ExchangeOutcome::CannotOpen:
+        result.Outcome = ShapeImportOutcome::CannotOpen;
+        break;
+    case ExchangeOutcome::Corrupt:
+        result.Outcome = ShapeImportOutcome::Corrupt;
+        break;
+    case ExchangeOutcome::Read:
+        // A record no shape editor could have made would be drawn and built from as if valid.
+        result.Outcome =
+            result.Shape.IsValid() ? ShapeImportOutcome::Imported : ShapeImportOutcome::Corrupt;
+        break;
+    }
+    if (result.Outcome != ShapeImportOutcome::Imported)
+        result.Shape = ShapeRecord();
     return result;
 }
 

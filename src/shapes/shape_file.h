@@ -20,31 +20,23 @@ struct ShapeEntry {
 constexpr int kCurrentPuzzleShapeIndex = 100000;
 
 // The shape file VLFLAY.DAT: a bare sequence of 2555-byte shape records, known by index.
-class ShapeFile {
+// Append creates the file when needed (the new index is the old Count()); Delete moves
+// the later records down by one.
+class ShapeFile : public TypedRecordFile<ShapeRecord> {
 public:
     static constexpr const char* kFileName = "VLFLAY.DAT";
 
-    explicit ShapeFile(std::string path) : m_file(std::move(path), ShapeRecord::kSize) {}
+    using TypedRecordFile::TypedRecordFile;
     // The shape file of a program directory.
     static ShapeFile InProgramDirectory(const std::string& programDir);
-    const std::string& Path() const { return m_file.Path(); }
 
     // One entry per complete record, in file order. A missing file gives none.
     std::vector<ShapeEntry> Entries() const;
-    int Count() const;
     // Reads record index. False when the file cannot be opened; IoError when it has no
     // such record.
-    bool Load(int index, ShapeRecord& shape) const;
-    // Appends, creating the file when needed; the new index is the old Count().
-    SaveResult Append(const ShapeRecord& shape);
+    bool Load(int index, ShapeRecord& shape) const { return Read(index, shape); }
     // Writes the record at index, which must exist.
-    SaveResult Rewrite(int index, const ShapeRecord& shape);
-    // Removes record index; later records move down by one. False when the file cannot be
-    // opened or holds no such record.
-    bool Delete(int index);
-
-private:
-    RecordFile m_file;
+    SaveResult Rewrite(int index, const ShapeRecord& shape) { return Replace(index, shape); }
 };
 
 // Shape exchange files (*.LAY): "LAY", a three-character version and one shape record.

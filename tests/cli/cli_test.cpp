@@ -139,6 +139,17 @@ TEST_F(CliTest, TheInstalledToolRuns) {
     std::string bad = std::string(VORLANE_BIN_DIR) + "/vorlane list a b 2> /dev/null";
     int status = std::system(bad.c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+
+    // A fresh build is a working program folder: it lists the shipped shapes and layouts.
+    std::string shapes = "env -u VORLANE_PROGRAM_DIR " + std::string(VORLANE_BIN_DIR) +
+                         "/vorlane shapes > '" + outFile + "'";
+    ASSERT_EQ(std::system(shapes.c_str()), 0);
+    EXPECT_NE(test::ReadBytes(outFile).find("\n15x15 Square [1]\n"), std::string::npos);
+    std::string layouts = "cd '" + dir.Path() + "' && env -u VORLANE_PROGRAM_DIR " +
+                          std::string(VORLANE_BIN_DIR) + "/vorlane layouts > '" + outFile + "'";
+    ASSERT_EQ(std::system(layouts.c_str()), 0);
+    EXPECT_NE(test::ReadBytes(outFile).find("Classic (Letter)  <<DEFAULT>> [0]\n"),
+              std::string::npos);
 }
 
 // A previous-version puzzle record: title at 0, grid size at 51, word count at 2555 and the
