@@ -51,40 +51,74 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+namespace {
+
+// Decodes the character at i; returns its length, or 0 for a malformed sequence.
+std::size_t DecodeUtf8(std::string_view utf8, std::size_t i, char32_t& cp) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const int extra = lead < 0x80           ? 0
+                      : (lead >> 5) == 0x6  ? 1
+                      : (lead >> 4) == 0xE  ? 2
+                      : (lead >> 3) == 0x1E ? 3
+                                            : -1;
+    if (extra < 0 || i + static_cast<std::size_t>(extra) >= utf8.size() + (extra == 0 ? 1 : 0))
+        return 0;
+    cp = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not well-formed.
+    static constexpr char32_t kMin[4] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kMin[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+        return 0;
+    return static_cast<std::size_t>(extra) + 1;
+}
+
+} // namespace
+
+bool IsValidUtf8(std::string_view bytes) {
+    char32_t cp = 0;
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::size_t n = DecodeUtf8(bytes, i, cp);
+        if (n == 0)
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+std::optional<std::string> Utf8ToCp1252Exact(std::string_view utf8) {
+    std::string out;
+    char32_t cp = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::size_t n = DecodeUtf8(utf8, i, cp);
+        if (n == 0)
+            return std::nullopt;
+        char byte = ByteFor(cp);
+        if (byte == '?' && cp != '?')
+            return std::nullopt;
+        out.push_back(byte);
+        i += n;
+    }
+    return out;
+}
+
 std::string Utf8ToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        int extra = lead < 0x80           ? 0
-                    : (lead >> 5) == 0x6  ? 1
-                    : (lead >> 4) == 0xE  ? 2
-                    : (lead >> 3) == 0x1E ? 3
-                                          : -1;
-        if (extra < 0 ||
-            i + static_cast<std::size_t>(extra) >= utf8.size() + (extra == 0 ? 1 : 0)) {
-            out.push_back('?');
-            ++i;
-            continue;
-        }
-        char32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
-        bool ok = true;
-        for (int k = 1; k <= extra; ++k) {
-            unsigned char next = static_cast<unsigned char>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                ok = false;
-                break;
-            }
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (!ok) {
+    char32_t cp = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::size_t n = DecodeUtf8(utf8, i, cp);
+        if (n == 0) {
             out.push_back('?');
             ++i;
             continue;
         }
         out.push_back(ByteFor(cp));
-        i += static_cast<std::size_t>(extra) + 1;
+        i += n;
     }
     return out;
 }

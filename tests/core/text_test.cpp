@@ -131,6 +131,15 @@ TEST(Codepage, ConvertsBothWays) {
     // Characters Windows-1252 lacks, and broken UTF-8, become question marks.
     EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD!"), "?!");
     EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");
+    EXPECT_TRUE(IsValidUtf8("plain"));
+    EXPECT_TRUE(IsValidUtf8(utf8));
+    EXPECT_FALSE(IsValidUtf8(cp));
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));     // overlong '/'
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80")); // a surrogate
+    EXPECT_EQ(Utf8ToCp1252Exact(utf8), cp);
+    EXPECT_EQ(Utf8ToCp1252Exact("why?"), "why?");
+    EXPECT_FALSE(Utf8ToCp1252Exact("\xE4\xB8\xAD").has_value());
+    EXPECT_FALSE(Utf8ToCp1252Exact("\xC3").has_value());
     EXPECT_EQ(Utf8ToCp1252("\xFF\xC3\x28"), "?"
                                             "?(");
 }
