@@ -31,6 +31,7 @@ struct Command {
 std::vector<Command> CollectionCommands();
 std::vector<Command> ShapeCommands();
 std::vector<Command> LayoutCommands();
+std::vector<Command> GenerateCommands();
 
 // Prints "vorlane COMMAND: text" to err and gives the exit status of a failure.
 int Fail(std::ostream& err, const std::string& command, const Message& message);

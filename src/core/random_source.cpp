@@ -16,12 +16,24 @@ std::int32_t RandomSource::Random(std::int32_t n) {
     if (n <= 0)
         return 0;
     const auto range = static_cast<std::uint64_t>(n);
+    return static_cast<std::int32_t>(Draw(range) % range);
+}
+
+void RandomSource::Skip(std::int32_t n) {
+    if (n > 0)
+        Draw(static_cast<std::uint64_t>(n));
+}
+
+std::uint64_t RandomSource::Draw(std::uint64_t range) {
     // Draws below 2^64 mod range would make the low results more likely; they are redrawn.
-    const std::uint64_t threshold = (0 - range) % range;
+    // That remainder is below range, so a larger draw needs no check.
     std::uint64_t draw = m_engine();
-    while (draw < threshold)
-        draw = m_engine();
-    return static_cast<std::int32_t>(draw % range);
+    if (draw < range) {
+        const std::uint64_t threshold = (0 - range) % range;
+        while (draw < threshold)
+            draw = m_engine();
+    }
+    return draw;
 }
 
 void RandomSource::Reseed(std::uint64_t seed) {

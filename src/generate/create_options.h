@@ -6,7 +6,7 @@ namespace vorlane {
 
 // The program-wide options a creation run uses (from the settings' Create sections).
 struct CreateOptions {
-    DirectionSet Directions; // all on by default
+    DirectionSet Directions{true, true, true, true, true, true, true, true}; // all on
     int Integration = 6;     // track bar position 0..6
     int Attempts = 1;        // 1..999
     bool Shrink = false;

@@ -1,4 +1,7 @@
 #include "cli_app.h"
+#include "core/codepage.h"
+#include "core/collection_file.h"
+#include "core/safe_file.h"
 #include "core/test_collections.h"
 #include "layouts/layout_geometry.h"
 #include "layouts/page_layout_file.h"
@@ -6,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -150,6 +154,14 @@ TEST_F(CliTest, TheInstalledToolRuns) {
     ASSERT_EQ(std::system(layouts.c_str()), 0);
     EXPECT_NE(test::ReadBytes(outFile).find("Classic (Letter)  <<DEFAULT>> [0]\n"),
               std::string::npos);
+
+    // The sample collection the build made with "vorlane create".
+    std::string sample = std::string(VORLANE_BIN_DIR) + "/vorlane list " + VORLANE_BIN_DIR +
+                         "/SAMPLE.VL3 > '" + outFile + "'";
+    ASSERT_EQ(std::system(sample.c_str()), 0);
+    const std::string listed = test::ReadBytes(outFile);
+    for (const char* category : {"Animals\n", "Food\n", "Space\n"})
+        EXPECT_NE(listed.find(category), std::string::npos) << listed;
 }
 
 // A previous-version puzzle record: title at 0, grid size at 51, word count at 2555 and the
@@ -300,6 +312,139 @@ TEST_F(ProgramFolderCliTest, LayoutsListExportAndImport) {
     EXPECT_EQ(corrupt.err, "vorlane layout import: Page layout file is corrupt or incompatible.  "
                            "Import aborted.\n");
     EXPECT_EQ(file.Count(), 3);
+}
+
+} // namespace
+} // namespace vorlane
+
+namespace vorlane {
+namespace {
+
+// Creating puzzles: a program folder with one 15 x 15 shape and a word list.
+class CreateCliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("VORLANE_PROGRAM_DIR", dir.Path().c_str(), 1);
+        ShapeFile::InProgramDirectory(dir.Path()).Append(ShapeRecord::Blank("Square", 15, 15));
+        // UTF-8, with an accented word and clues.
+        test::WriteBytes(words,
+                         "LION: King of the jungle\nTIGER\n\xC3\xA9t\xC3\xA9: summer in French\n"
+                         "ZEBRA\nGIRAFFE\nPANDA\nKOALA\n");
+    }
+    void TearDown() override { ::unsetenv("VORLANE_PROGRAM_DIR"); }
+
+    static Outcome Cli(std::vector<std::string> args) {
+        std::ostringstream out;
+        std::ostringstream err;
+        int status = cli::Run(args, out, err);
+        return {status, out.str(), err.str()};
+    }
+    std::vector<std::string> Create(std::vector<std::string> extra = {}) const {
+        std::vector<std::string> args = {"create",  collection, "--title", "Zoo",    "--category",
+                                         "Animals", "--words",  words,     "--seed", "7"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    }
+
+    // UTF-8, with an accented word and clues.
+    static constexpr const char* kWords = "LION: King of the jungle\nTIGER\n"
+                                          "\xC3\xA9t\xC3\xA9: summer in French\n"
+                                          "ZEBRA\nGIRAFFE\nPANDA\nKOALA\n";
+
+    test::TempDir dir;
+    std::string words = dir.File("words.txt");
+    std::string collection = dir.File("NEW.VL3");
+};
+
+TEST_F(CreateCliTest, CreatesShowsAndRepeatsWithASeed) {
+    Outcome made = Cli(Create({"--attempts", "5"}));
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_NE(made.out.find("Slot 1: 7 words placed, "), std::string::npos) << made.out;
+    EXPECT_NE(made.out.find("Saved \"Zoo\" as record 0 of " + collection + ".\n"),
+              std::string::npos);
+    EXPECT_EQ(Cli({"list", collection}).out, "Animals\n  Zoo [0]\n");
+
+    Outcome shown = Cli({"show", collection, "0"});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    std::istringstream lines(shown.out);
+    std::string line;
+    for (int row = 0; row < 15; ++row) {
+        ASSERT_TRUE(std::getline(lines, line));
+        EXPECT_EQ(Utf8ToCp1252(line).size(), 29u) << line; // 15 capitals and 14 blanks
+    }
+    EXPECT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(line, "");
+    EXPECT_NE(shown.out.find("LION: King of the jungle\n"), std::string::npos);
+    EXPECT_NE(shown.out.find("\xC3\xA9t\xC3\xA9: summer in French\n"), std::string::npos);
+    Outcome answers = Cli({"show", collection, "0", "--answers"});
+    EXPECT_NE(answers.out.find('.'), std::string::npos);
+    // ÉTÉ lies somewhere in the grid, in capitals.
+    const std::string answerBytes = Utf8ToCp1252(answers.out);
+    EXPECT_EQ(std::count(answerBytes.begin(), answerBytes.end(), '\xC9'), 2) << answers.out;
+
+    // The same seed makes the same puzzle.
+    ASSERT_EQ(Cli(Create({"--attempts", "5"})).status, 0);
+    const std::string bytes = test::ReadBytes(collection);
+    ASSERT_EQ(bytes.size(), 2 * PuzzleRecord::kSize);
+    EXPECT_TRUE(bytes.substr(0, PuzzleRecord::kSize) == bytes.substr(PuzzleRecord::kSize));
+}
+
+TEST_F(CreateCliTest, RefusedInputsSaveNothing) {
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        std::string wordFile; // replaces the word list when not empty
+        int status;
+        std::string err;
+    } cases[] = {
+        {"blank title",
+         {"create", collection, "--title", " ", "--category", "A", "--words", words},
+         "",
+         1,
+         "vorlane create: No title specified.  Please correct.\n"},
+        {"attempts 0", Create({"--attempts", "0"}), "", 1,
+         "vorlane create: Attempts must be between 1 and 999.  Please correct.\n"},
+        {"too long", Create(), "ABCDEFGHIJKLMNOP\n", 1,
+         "vorlane create: Word is greater than puzzle dimension size of 15 characters in "
+         "\"ABCDEFGHIJKLMNOP\".\n"},
+        {"no windows-1252 form", Create(), "LION\nCAT\n\xE4\xB8\xAD\n", 1,
+         "vorlane create: Line 3 of " + words + " holds a character that a puzzle cannot store.\n"},
+        {"phrase of the wrong length", Create({"--phrase", "abc"}), "", 1,
+         "characters are required"},
+        {"no such shape", Create({"--shape", "4"}), "", 1, "has no shape 4"},
+        {"no --words",
+         {"create", collection, "--title", "T", "--category", "C"},
+         "",
+         2,
+         "--words is required"},
+        {"bad direction", Create({"--directions", "up,sideways"}), "", 2, "--directions takes"},
+    };
+    for (const auto& c : cases) {
+        test::WriteBytes(words, c.wordFile.empty() ? kWords : c.wordFile);
+        Outcome o = Cli(c.args);
+        EXPECT_EQ(o.status, c.status) << c.name << ": " << o.err;
+        EXPECT_NE(o.err.find(c.err), std::string::npos) << c.name << ": " << o.err;
+        EXPECT_FALSE(FileExists(collection)) << c.name;
+    }
+}
+
+TEST_F(CreateCliTest, WordsThatDoNotFitNeedSaveAnyway) {
+    // Integration 0 and only one direction: not every word finds a cell of its own.
+    test::WriteBytes(words, "ABCDEFGHIJKLMNO\nBCDEFGHIJKLMNOP\nCDEFGHIJKLMNOPQ\nDEFGHIJKLMNOPQR\n"
+                            "EFGHIJKLMNOPQRS\nFGHIJKLMNOPQRST\nGHIJKLMNOPQRSTU\nHIJKLMNOPQRSTUV\n"
+                            "IJKLMNOPQRSTUVW\nJKLMNOPQRSTUVWX\nKLMNOPQRSTUVWXY\nLMNOPQRSTUVWXYZ\n"
+                            "MNOPQRSTUVWXYZA\nNOPQRSTUVWXYZAB\nOPQRSTUVWXYZABC\nPQRSTUVWXYZABCD\n");
+    std::vector<std::string> narrow = {"--integration", "0", "--directions", "right"};
+    Outcome refused = Cli(Create(narrow));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.out.find("Slot 1: 15 words placed, 0 free cells; excluded: PQRSTUVWXYZABCD"),
+              std::string::npos)
+        << refused.out;
+    EXPECT_NE(refused.err.find("did not fit"), std::string::npos);
+    EXPECT_FALSE(FileExists(collection));
+    narrow.push_back("--save-anyway");
+    EXPECT_EQ(Cli(Create(narrow)).status, 0);
+    EXPECT_EQ(CollectionFile(collection).Count(), 1);
 }
 
 } // namespace

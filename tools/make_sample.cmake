@@ -1,0 +1,47 @@
+# Builds the sample collection with the vorlane tool: cmake -DVORLANE=... -DSOURCE=data/sample
+# -DOUTPUT=.../SAMPLE.VL3 -P make_sample.cmake
+cmake_policy(SET CMP0007 NEW)
+file(STRINGS "${SOURCE}/puzzles.txt" lines)
+set(part "${OUTPUT}.part")
+file(REMOVE "${part}")
+# An empty working folder, so no settings file of the user's changes what is made.
+set(work "${OUTPUT}.work")
+file(REMOVE_RECURSE "${work}")
+file(MAKE_DIRECTORY "${work}")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^#" OR line STREQUAL "")
+    continue()
+  endif()
+  string(REPLACE "|" ";" fields "${line}")
+  set(values "")
+  foreach(field IN LISTS fields)
+    string(STRIP "${field}" field)
+    list(APPEND values "${field}")
+  endforeach()
+  list(LENGTH values count)
+  if(count LESS 7)
+    message(FATAL_ERROR "puzzles.txt: too few fields in: ${line}")
+  endif()
+  list(GET values 0 words)
+  list(GET values 1 title)
+  list(GET values 2 category)
+  list(GET values 3 shape)
+  list(GET values 4 attempts)
+  list(GET values 5 seed)
+  list(GET values 6 integration)
+  set(bonus "")
+  if(count GREATER 7)
+    list(GET values 7 bonus)
+  endif()
+  execute_process(
+    COMMAND "${VORLANE}" create "${part}" --title "${title}" --category "${category}"
+            --words "${SOURCE}/${words}" --shape "${shape}" --attempts "${attempts}"
+            --seed "${seed}" --integration "${integration}" --bonus "${bonus}"
+    WORKING_DIRECTORY "${work}"
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE error)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "vorlane create failed for ${title}: ${output}${error}")
+  endif()
+endforeach()
+file(RENAME "${part}" "${OUTPUT}")
+file(REMOVE_RECURSE "${work}")
