@@ -227,12 +227,7 @@ protected:
     void SetUp() override { ::setenv("VORLANE_PROGRAM_DIR", dir.Path().c_str(), 1); }
     void TearDown() override { ::unsetenv("VORLANE_PROGRAM_DIR"); }
 
-    static Outcome Cli(std::vector<std::string> args) {
-        std::ostringstream out;
-        std::ostringstream err;
-        int status = cli::Run(args, out, err);
-        return {status, out.str(), err.str()};
-    }
+    static Outcome Cli(std::vector<std::string> args) { return RunCli(std::move(args)); }
 
     test::TempDir dir;
 };
@@ -333,12 +328,7 @@ protected:
     }
     void TearDown() override { ::unsetenv("VORLANE_PROGRAM_DIR"); }
 
-    static Outcome Cli(std::vector<std::string> args) {
-        std::ostringstream out;
-        std::ostringstream err;
-        int status = cli::Run(args, out, err);
-        return {status, out.str(), err.str()};
-    }
+    static Outcome Cli(std::vector<std::string> args) { return RunCli(std::move(args)); }
     std::vector<std::string> Create(std::vector<std::string> extra = {}) const {
         std::vector<std::string> args = {"create",  collection, "--title", "Zoo",    "--category",
                                          "Animals", "--words",  words,     "--seed", "7"};
