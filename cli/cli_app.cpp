@@ -16,7 +16,8 @@ namespace {
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = [] {
         std::vector<Command> all;
-        for (auto group : {CollectionCommands, GenerateCommands, ShapeCommands, LayoutCommands})
+        for (auto group :
+             {CollectionCommands, GenerateCommands, ShapeCommands, LayoutCommands, ExportCommands})
             for (Command& c : group())
                 all.push_back(std::move(c));
         return all;

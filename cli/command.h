@@ -32,6 +32,8 @@ std::vector<Command> CollectionCommands();
 std::vector<Command> ShapeCommands();
 std::vector<Command> LayoutCommands();
 std::vector<Command> GenerateCommands();
+// Page drawing (export, print); they start a headless Qt application when they run.
+std::vector<Command> ExportCommands();
 
 // Prints "vorlane COMMAND: text" to err and gives the exit status of a failure.
 int Fail(std::ostream& err, const std::string& command, const Message& message);

@@ -11,6 +11,7 @@ packages=(
   libhunspell-dev hunspell-en-us
   libmythes-dev mythes-en-us
   fonts-liberation
+  poppler-utils
 )
 
 missing=()
