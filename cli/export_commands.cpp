@@ -6,11 +6,16 @@
 #include "core/puzzle_record.h"
 #include "core/random_source.h"
 #include "core/safe_file.h"
+#include "export/html_export.h"
+#include "export/text_export.h"
 #include "layouts/page_layout_file.h"
 #include "qt/bmp_writer.h"
+#include "qt/html_page_export.h"
 #include "qt/jpeg_writer.h"
 #include "qt/page_renderer.h"
 #include "qt/png_writer.h"
+#include "qt/qt_text_metrics.h"
+#include "render/metafile_renderer.h"
 
 #include <QGuiApplication>
 
@@ -208,21 +213,103 @@ void PrintWarnings(const std::vector<Message>& warnings, std::ostream& err) {
         err << Cp1252ToUtf8(warning.Caption) << ": " << Cp1252ToUtf8(warning.Text) << "\n";
 }
 
-std::string FormatOf(const PageRequest& request) {
-    if (auto found = request.values.find("--format"); found != request.values.end())
-        return found->second;
-    std::string extension = std::filesystem::path(request.values.at("--out")).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == ".jpeg")
-        return "jpg";
-    return extension.empty() ? std::string() : extension.substr(1);
+// The files `vorlane export` writes.
+enum class ExportFormat { Pdf, Png, Bmp, Jpg, Html, Txt, Wmf, Emf };
+
+std::optional<ExportFormat> FormatOf(const PageRequest& request) {
+    std::string name;
+    if (auto found = request.values.find("--format"); found != request.values.end()) {
+        name = found->second;
+    } else {
+        name = std::filesystem::path(request.values.at("--out")).extension().string();
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (!name.empty())
+            name.erase(0, 1);
+        if (name == "jpeg")
+            name = "jpg";
+        else if (name == "htm")
+            name = "html";
+    }
+    static const std::map<std::string, ExportFormat> formats = {
+        {"pdf", ExportFormat::Pdf}, {"png", ExportFormat::Png},   {"bmp", ExportFormat::Bmp},
+        {"jpg", ExportFormat::Jpg}, {"html", ExportFormat::Html}, {"txt", ExportFormat::Txt},
+        {"wmf", ExportFormat::Wmf}, {"emf", ExportFormat::Emf}};
+    auto found = formats.find(name);
+    if (found == formats.end())
+        return std::nullopt;
+    return found->second;
+}
+
+// The options only `vorlane export` takes: the texts of the web page and the text file's
+// spacing.
+const std::map<std::string, std::size_t> kHtmlBlockOptions = {
+    {"--header1", HtmlOptions::kFirstHeader},
+    {"--header2", HtmlOptions::kSecondHeader},
+    {"--footer1", HtmlOptions::kFirstFooter},
+    {"--footer2", HtmlOptions::kSecondFooter}};
+const std::set<std::string> kTextOptions = {"--letter-spacing", "--line-spacing"};
+
+// A text typed on the command line, as the program's Windows-1252 text with its lines ended
+// by carriage return and line feed, the way the window's memos give them.
+std::string TypedText(const std::string& utf8) {
+    const std::string bytes = Utf8ToCp1252(utf8);
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
+            text += '\r';
+        text += bytes[i];
+    }
+    return text;
+}
+
+// The web page's options from the "HTML" section and the command line, taken the way the
+// window takes them when the page is saved.
+HtmlOptions HtmlOptionsOf(const PageRequest& request, const Settings& settings) {
+    HtmlOptions options = HtmlOptions::FromSettings(settings);
+    if (auto found = request.values.find("--web-title"); found != request.values.end())
+        options.WebTitle = TypedText(found->second);
+    options.WebTitle = TakeWebTitle(options.WebTitle);
+    for (const auto& [option, block] : kHtmlBlockOptions)
+        if (auto found = request.values.find(option); found != request.values.end())
+            options.Blocks[block].Text = TypedText(found->second);
+    for (HtmlBlock& block : options.Blocks)
+        block.Text = TakeBlockText(block.Text);
+    return options;
+}
+
+int ExportText(const PageRequest& request, const PageJob& job, std::ostream& out,
+               std::ostream& err) {
+    TextExportOptions options = TextExportOptions::FromSettings(job.settings);
+    options.LowerCase = job.options.LowerCase;
+    auto choice = [&](const char* option, int& value, int low, int high) {
+        auto found = request.values.find(option);
+        return found == request.values.end() ||
+               (ParseIndex(found->second, value) && value >= low && value <= high);
+    };
+    if (!choice("--letter-spacing", options.LetterSpacing, 1, 4)) {
+        err << "vorlane export: --letter-spacing is 1 (no space between letters) to 4.\n";
+        return kExitUsage;
+    }
+    if (!choice("--line-spacing", options.LineSpacing, 1, 2)) {
+        err << "vorlane export: --line-spacing is 1 (single) or 2 (double).\n";
+        return kExitUsage;
+    }
+    const std::string& path = request.values.at("--out");
+    if (!WriteTextExport(path, job.printCopy, options))
+        return Fail(err, "export", TextExportFailedMessage());
+    out << path << ": " << Cp1252ToUtf8(TextExportDoneMessage().Text) << "\n";
+    return kExitOk;
 }
 
 int Export(const Args& args, std::ostream& out, std::ostream& err) {
     std::set<std::string> values = kValueOptions;
     values.erase("--printer");
     values.erase("--copies");
+    values.insert("--web-title");
+    for (const auto& [option, block] : kHtmlBlockOptions)
+        values.insert(option);
+    values.insert(kTextOptions.begin(), kTextOptions.end());
     std::optional<PageRequest> request = ParseRequest("export", args, values, err);
     if (!request)
         return kExitUsage;
@@ -230,15 +317,18 @@ int Export(const Args& args, std::ostream& out, std::ostream& err) {
         err << "vorlane export: give the file to write with --out FILE.\n";
         return kExitUsage;
     }
-    const std::string format = FormatOf(*request);
-    if (format != "pdf" && format != "png" && format != "bmp" && format != "jpg") {
-        err << "vorlane export: --format is one of pdf, png, bmp, jpg.\n";
+    const std::optional<ExportFormat> format = FormatOf(*request);
+    if (!format) {
+        err << "vorlane export: --format is one of pdf, png, bmp, jpg, html, txt, wmf, emf.\n";
         return kExitUsage;
     }
     int status = kExitOk;
     std::optional<PageJob> job = PrepareJob("export", *request, err, status);
     if (!job)
         return status;
+    if (*format == ExportFormat::Txt)
+        return ExportText(*request, *job, out, err);
+
     int width = job->settings.PixelWidth;
     int quality = job->settings.JPegCompressionQuality;
     if (auto found = request->values.find("--width"); found != request->values.end())
@@ -255,29 +345,62 @@ int Export(const Args& args, std::ostream& out, std::ostream& err) {
     PrintWarnings(renderer.Warnings(), err);
 
     const std::string& path = request->values.at("--out");
-    bool written = false;
-    if (format == "pdf") {
-        written = renderer.WritePdf(path, job->printCopy.Title());
-        if (written)
-            out << path << ": " << renderer.PageWidth() << " x " << renderer.PageHeight()
-                << " inches\n";
-    } else {
+    switch (*format) {
+    case ExportFormat::Pdf:
+        if (!renderer.WritePdf(path, job->printCopy.Title()))
+            break;
+        out << path << ": " << renderer.PageWidth() << " x " << renderer.PageHeight()
+            << " inches\n";
+        return kExitOk;
+    case ExportFormat::Png:
+    case ExportFormat::Bmp:
+    case ExportFormat::Jpg: {
         // Pictures in the program's own formats follow the preview's zoom limits.
-        const int pixels = format == "png" ? width : renderer.PictureWidth(width);
+        const int pixels = *format == ExportFormat::Png ? width : renderer.PictureWidth(width);
         const QImage image = renderer.RenderImage(pixels);
         const double dpi = renderer.PageWidth() > 0 ? pixels / renderer.PageWidth() : 96.0;
-        if (format == "png")
+        bool written = false;
+        if (*format == ExportFormat::Png)
             written = PngWriter::Write(path, image);
-        else if (format == "bmp")
+        else if (*format == ExportFormat::Bmp)
             written = BmpWriter::Write(path, image, job->settings.PixelFormat == 2 ? 8 : 24, dpi);
         else
             written = JpegWriter::Write(path, image, quality, dpi);
-        if (written)
-            out << path << ": " << image.width() << " x " << image.height() << " pixels\n";
+        if (!written)
+            break;
+        out << path << ": " << image.width() << " x " << image.height() << " pixels\n";
+        return kExitOk;
     }
-    if (!written)
-        return Fail(err, "export", {"Unable to create " + path + ".", "Error"});
-    return kExitOk;
+    case ExportFormat::Html: {
+        const HtmlPageExport::Result result = HtmlPageExport::Write(
+            path, HtmlOptionsOf(*request, job->settings), renderer, width, quality);
+        if (!result.HtmlWritten)
+            return Fail(err, "export", HtmlExportFailedMessage());
+        if (!result.PictureWritten)
+            return Fail(err, "export", {"Unable to create " + result.PicturePath + ".", "Error"});
+        out << path << "\n"
+            << result.PicturePath << ": " << result.PictureWidth << " x " << result.PictureHeight
+            << " pixels\n";
+        return kExitOk;
+    }
+    case ExportFormat::Wmf:
+    case ExportFormat::Emf: {
+        // A second drawing of the page from the results of the one just made, at 96 pixels
+        // per inch, so its lists break and shrink exactly as on the printed page.
+        const QtTextMetrics metrics(96);
+        const std::string bytes =
+            WriteMetafile(job->printCopy, job->options, renderer.Results(), metrics, random,
+                          *format == ExportFormat::Wmf ? MetafileKind::Wmf : MetafileKind::Emf);
+        PrintWarnings(MetafileWarnings(job->printCopy), err);
+        if (!AtomicWriteFile(path, bytes))
+            break;
+        out << path << ": " << bytes.size() << " bytes\n";
+        return kExitOk;
+    }
+    case ExportFormat::Txt:
+        break; // written above, without drawing the page
+    }
+    return Fail(err, "export", {"Unable to create " + path + ".", "Error"});
 }
 
 // Runs a program found on the PATH with its arguments; its output is captured when asked.
@@ -412,13 +535,23 @@ const char* kPageOptionsHelp =
 
 std::vector<Command> ExportCommands() {
     return {
-        {"export", "vorlane export COLLECTION.VL3 N --format pdf|png|bmp|jpg --out FILE",
+        {"export",
+         "vorlane export COLLECTION.VL3 N --format pdf|png|bmp|jpg|html|txt|wmf|emf --out FILE",
          std::string("Draws the page of puzzle record N into a PDF (one page at the layout's\n"
                      "paper size, text kept as text), a PNG, a Windows bitmap (24 bits, or 8\n"
                      "bits when \"Pixel Format\" is 2) or a JPEG. --width PIXELS sets the\n"
                      "picture width (default \"Pixel Width\"; bitmaps and JPEGs keep the\n"
                      "preview's zoom of 10..200 per cent), --quality 1..100 the JPEG quality\n"
-                     "(default \"JPeg Compression Quality\").\n") +
+                     "(default \"JPeg Compression Quality\").\n"
+                     "html writes a web page with the page's JPEG beside it (FILE's extension\n"
+                     "replaced by .JPG); its title, header and footer texts and switches come\n"
+                     "from the settings' \"HTML\" section, the texts overridden by --web-title,\n"
+                     "--header1, --header2, --footer1 and --footer2 (written unescaped).\n"
+                     "txt writes the title, the grid and the word list as plain text with\n"
+                     "--letter-spacing 1..4 and --line-spacing 1|2 (default the settings'\n"
+                     "\"Letter Spacing\" and \"Line Spacing\"; --lower-case as for pages).\n"
+                     "wmf and emf write the page as a Windows metafile or enhanced metafile\n"
+                     "(96 pixels per inch, with the physical size of 1.2 times the page).\n") +
              kPageOptionsHelp,
          2, 64, Export},
         {"print", "vorlane print COLLECTION.VL3 N [--printer NAME] [--copies N]",

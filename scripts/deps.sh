@@ -12,6 +12,7 @@ packages=(
   libmythes-dev mythes-en-us
   fonts-liberation
   poppler-utils
+  libwmf-bin
 )
 
 missing=()

@@ -1,7 +1,10 @@
 #include "cli_app.h"
 #include "core/collection_file.h"
 #include "core/safe_file.h"
+#include "core/settings.h"
 #include "core/test_collections.h"
+#include "export/html_export.h"
+#include "export/text_export.h"
 #include "layouts/page_layout_record.h"
 #include "qt/page_fixture.h"
 
@@ -102,6 +105,26 @@ TEST_F(ExportCommand, WritesEveryFormatWithTheSettingsWidth) {
     EXPECT_EQ(test::ReadBytes(dir.File("P.BMP"))[28], 8);
 }
 
+TEST_F(ExportCommand, WritesMetafilesOfThePage) {
+    // The placeable metafile key, and the enhanced metafile's header record with " EMF".
+    Outcome wmf = RunCli({"export", collection, "0", "--out", dir.File("P.WMF"), "--answer-key"});
+    ASSERT_EQ(wmf.status, 0) << wmf.err;
+    EXPECT_EQ(test::ReadBytes(dir.File("P.WMF")).substr(0, 4), "\xD7\xCD\xC6\x9A");
+    Outcome emf =
+        RunCli({"export", collection, "0", "--format", "emf", "--out", dir.File("P.EMF")});
+    ASSERT_EQ(emf.status, 0) << emf.err;
+    const std::string bytes = test::ReadBytes(dir.File("P.EMF"));
+    ASSERT_GT(bytes.size(), 44u);
+    EXPECT_EQ(bytes.substr(0, 4), std::string("\x01\0\0\0", 4));
+    EXPECT_EQ(bytes.substr(40, 4), " EMF");
+    // The layout with a picture warns that the metafile leaves it out.
+    Outcome withPicture = RunCli({"export", collection, "1", "--out", dir.File("Q.EMF")});
+    EXPECT_EQ(withPicture.status, 0);
+    EXPECT_NE(withPicture.err.find("Bitmaps in this puzzle will not be saved in the metafile."),
+              std::string::npos)
+        << withPicture.err;
+}
+
 TEST_F(ExportCommand, WidthAndQualityOptionsAreCheckedAndBitmapsKeepTheZoomLimit) {
     const std::string out = dir.File("W.BMP");
     Outcome wide = RunCli({"export", collection, "0", "--format", "bmp", "--out", out, "--settings",
@@ -174,6 +197,120 @@ TEST_F(ExportCommand, LayoutOptionDrawsWithALayoutOfTheProgramFolder) {
 }
 
 // A PATH holding stand-ins for the CUPS tools; lp records its arguments.
+TEST_F(ExportCommand, HtmlTakesTheSettingsAndTheTextOptionsAndWritesItsJpegBeside) {
+    test::WriteBytes(settings, "[Reports]\nPixel Width=400\nJPeg Compression Quality=80\n"
+                               "[HTML]\nSecond Header=From <i>settings</i>\nItalic Second "
+                               "Header=Yes\nFont Second Header=2\nHorizontal Upper=Yes\n"
+                               "Web Title=Settings title\n");
+    const std::string out = dir.File("PAGE.html");
+    Outcome o = RunCli({"export", collection, "0", "--format", "html", "--out", out, "--settings",
+                        settings, "--web-title", "  Caf\u00e9 & friends  ", "--header1",
+                        "<b>Mine</b>", "--footer2", "Bye\nnow"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.out, out + "\n" + dir.File("PAGE.JPG") + ": 400 x 518 pixels\n");
+    EXPECT_EQ(test::ReadBytes(out),
+              "<HTML>\r\n"
+              " <HEAD>\r\n"
+              "  <TITLE>Caf\xE9 & friends</TITLE>\r\n"
+              "  <META NAME=\"GENERATOR\" CONTENT=\"Brellick / Vorlane 97\">\r\n"
+              " </HEAD>\r\n"
+              " <BODY>\r\n"
+              "  <CENTER><B><FONT SIZE=4><b>Mine</b></FONT></B></CENTER><P>\r\n"
+              "  <I><FONT SIZE=2>From <i>settings</i></FONT></I><P>\r\n"
+              "  <HR><P>\r\n"
+              "  <CENTER><IMG SRC=\"PAGE.JPG\" ALT=\"Vorlane 97 Puzzle\"></CENTER><P>\r\n"
+              "  <FONT SIZE=3>Bye\r\nnow</FONT><P>\r\n"
+              " </BODY>\r\n"
+              "</HTML>\r\n");
+    const QImage picture(QString::fromStdString(dir.File("PAGE.JPG")));
+    EXPECT_EQ(picture.width(), 400);
+    EXPECT_EQ(picture.height(), 518);
+
+    // Without options: the settings' texts, the format taken from the .htm extension, and
+    // the width option as for JPEGs.
+    const std::string plain = dir.File("PLAIN.htm");
+    Outcome p = RunCli(
+        {"export", collection, "0", "--out", plain, "--settings", settings, "--width", "300"});
+    ASSERT_EQ(p.status, 0) << p.err;
+    const std::string html = test::ReadBytes(plain);
+    EXPECT_NE(html.find("  <TITLE>Settings title</TITLE>\r\n"), std::string::npos);
+    EXPECT_NE(html.find("<FONT SIZE=4>My Puzzle</FONT>"), std::string::npos);
+    EXPECT_EQ(QImage(QString::fromStdString(dir.File("PLAIN.JPG"))).width(), 300);
+}
+
+TEST_F(ExportCommand, HtmlFailuresAndRefusedValues) {
+    const std::string missing = dir.File("missing/PAGE.html");
+    Outcome o = RunCli({"export", collection, "0", "--format", "html", "--out", missing});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "vorlane export: Unable to create html file.\n");
+    EXPECT_FALSE(FileExists(dir.File("missing/PAGE.JPG")));
+
+    const std::string out = dir.File("Q.html");
+    Outcome bad =
+        RunCli({"export", collection, "0", "--format", "html", "--out", out, "--quality", "101"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err,
+              "vorlane export: Invalid factor entered.  Factor must be between 1 and 100\n");
+    EXPECT_FALSE(FileExists(out));
+    // The text options belong to the export command only.
+    EXPECT_EQ(RunCli({"print", collection, "0", "--header1", "x"}).status, 2);
+}
+
+TEST_F(ExportCommand, TextTakesItsSpacingFromTheSettingsOrTheOptions) {
+    test::WriteBytes(settings, "[Reports]\nLetter Spacing=3\nLine Spacing=2\nLower Case=Yes\n");
+    const PuzzleRecord puzzle = test::SamplePuzzle();
+    struct Case {
+        std::vector<std::string> options;
+        TextExportOptions expected;
+    } cases[] = {
+        {{}, {3, 2, true}},
+        {{"--letter-spacing", "1"}, {1, 2, true}},
+        {{"--letter-spacing", "4", "--line-spacing", "1"}, {4, 1, true}},
+    };
+    for (const Case& c : cases) {
+        const std::string out = dir.File("PUZZLE.TXT");
+        std::vector<std::string> args = {"export", collection,   "0",     "--out",
+                                         out,      "--settings", settings};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        Outcome o = RunCli(args);
+        ASSERT_EQ(o.status, 0) << o.err;
+        EXPECT_EQ(o.out, out + ": File created succesfully.\n");
+        EXPECT_EQ(test::ReadBytes(out), TextExportBytes(puzzle, c.expected));
+    }
+    // Without a settings file: one space between letters, single lines, capitals, unless
+    // --lower-case asks for small letters.
+    const std::string none = dir.File("NONE.INI");
+    const std::string out = dir.File("DEFAULT.txt");
+    Outcome o =
+        RunCli({"export", collection, "0", "--format", "txt", "--out", out, "--settings", none});
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(test::ReadBytes(out), TextExportBytes(puzzle, {2, 1, false}));
+    ASSERT_EQ(RunCli({"export", collection, "0", "--out", out, "--settings", none, "--lower-case"})
+                  .status,
+              0);
+    EXPECT_EQ(test::ReadBytes(out), TextExportBytes(puzzle, {2, 1, true}));
+}
+
+TEST_F(ExportCommand, TextRefusesBadSpacingsAndAMissingFolder) {
+    const std::string out = dir.File("BAD.TXT");
+    for (std::vector<std::string> bad : {std::vector<std::string>{"--letter-spacing", "0"},
+                                         {"--letter-spacing", "5"},
+                                         {"--letter-spacing", "two"},
+                                         {"--line-spacing", "3"}}) {
+        std::vector<std::string> args = {"export", collection, "0", "--out", out};
+        args.insert(args.end(), bad.begin(), bad.end());
+        Outcome o = RunCli(args);
+        EXPECT_EQ(o.status, 2) << bad[0] << " " << bad[1];
+        EXPECT_NE(o.err.find(bad[0]), std::string::npos) << o.err;
+    }
+    EXPECT_FALSE(FileExists(out));
+    Outcome missing =
+        RunCli({"export", collection, "0", "--format", "txt", "--out", dir.File("no/P.TXT")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "vorlane export: Unable to save puzzle.\n");
+}
+
 class PrintCommand : public ExportCommand {
 protected:
     void SetUp() override {

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "render/gdi_recorder.h"
+#include "render/metafile_info.h"
+
+#include <string>
+
+// A Windows metafile (WMF) built in memory, with the placeable header that gives other
+// programs its physical size. Text is stored in the Windows-1252 character set. The file
+// format has no place for the creator and description texts; they are dropped.
+namespace vorlane {
+
+class WmfWriter : public GdiRecorder {
+public:
+    explicit WmfWriter(const MetafileInfo& info);
+    // The finished file; drawing after it is not recorded in it.
+    std::string Bytes() const;
+
+private:
+    void Record(std::uint16_t function, std::initializer_list<std::int16_t> params);
+    void RecordBytes(std::uint16_t function, const std::string& params);
+
+    void EmitCreateFont(int slot, const FontSpec& font) override;
+    void EmitCreatePen(int slot, const PenState& pen) override;
+    void EmitCreateBrush(int slot, const BrushState& brush) override;
+    void EmitSelect(int slot) override;
+    void EmitDelete(int slot) override;
+    void EmitBkMode(bool transparent) override;
+    void EmitTextColor(std::uint32_t color) override;
+    void EmitBkColor(std::uint32_t color) override;
+    void EmitText(int x, int y, std::string_view text, std::span<const int> advances) override;
+    void EmitMoveTo(PixelPoint point) override;
+    void EmitLineTo(PixelPoint point) override;
+    void EmitRectangle(const PixelRect& rect) override;
+    void EmitEllipse(const PixelRect& rect) override;
+    void EmitArc(const PixelRect& bounds, PixelPoint start, PixelPoint end) override;
+
+    MetafileInfo m_info;
+    std::string m_records;
+    std::uint32_t m_maxRecordWords = 0;
+};
+
+} // namespace vorlane
