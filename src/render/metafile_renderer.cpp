@@ -3,6 +3,7 @@
 #include "core/text.h"
 #include "layouts/page_layout_record.h"
 #include "render/emf_writer.h"
+#include "render/page_objects.h"
 #include "render/wmf_writer.h"
 #include "render/word_list_treatments.h"
 
@@ -19,7 +20,6 @@ constexpr const char* kLineSample = "ABCWjkl";
 constexpr int kMaxFrameWidth = 50;
 constexpr int kMaxColumns = 330;
 constexpr int kMinFontSize = 1, kMaxFontSize = 500;
-constexpr std::size_t kMaxLineText = 255;
 // Pixel coordinates of a WMF are 16-bit; larger pages are cut there.
 constexpr int kMaxPixels = 32767;
 constexpr double kDefaultWidth = 8.5, kDefaultHeight = 11.0;
@@ -42,6 +42,10 @@ bool StartsWithCrLf(std::string_view text) {
 }
 
 class MetafilePainter {
+    template <class Drawer>
+    friend void vorlane::DrawPageObjects(const PuzzleRecord&, const PrintOptions&,
+                                         PageLayoutRecord&, int, Drawer&);
+
 public:
     MetafilePainter(const PuzzleRecord& record, const PrintOptions& options,
                     const RenderResults& results, const TextMetrics& metrics, RandomSource& random,
@@ -59,45 +63,13 @@ public:
         if (!std::isfinite(m_scale) || m_scale <= 0)
             return; // the report run laid nothing out
         m_n = std::max(m_results.WordCount, 0);
-        for (int k = 1; k <= m_layout.UsedObjectCount(); ++k) {
-            PageObject object = m_layout.Object(k);
-            switch (static_cast<PageObjectKind>(object.Kind())) {
-            case PageObjectKind::Title:
-                if (m_options.PrintTitle)
-                    DoTextLine(k, object, m_record.Title());
-                break;
-            case PageObjectKind::PuzzleGrid:
-                if (m_options.PrintBody)
-                    DoPuzz(k, object);
-                break;
-            case PageObjectKind::WordsClues:
-                if (m_options.PrintWords) {
-                    if (m_options.WordOption == static_cast<int>(WordOption::Clues))
-                        DoClues(k, object);
-                    else
-                        DoWords(k, object);
-                }
-                break;
-            case PageObjectKind::BonusQuestion:
-                if (m_options.PrintBonus && !m_record.BonusQuestion().empty()) {
-                    object.SetText(m_record.BonusQuestion());
-                    DoTextLine(k, object, object.Text().substr(0, kMaxLineText));
-                }
-                break;
-            case PageObjectKind::Text:
-                DoText(k, object);
-                break;
-            case PageObjectKind::Rectangle:
-            case PageObjectKind::Circle:
-                DoRect(object);
-                break;
-            default:
-                break; // bitmaps and unknown kinds
-            }
-        }
+        DrawPageObjects(m_record, m_options, m_layout, m_layout.UsedObjectCount(), *this);
     }
 
 private:
+    // Pictures stay out of the metafile (its warning says so).
+    void DoBitmap(int, const PageObject&) {}
+
     static int DoX(double inches) { return Trunc(inches * kMetafilePixelsPerInch); }
 
     // ---- measurements in pixels ----

@@ -2,6 +2,7 @@
 
 #include "core/text.h"
 #include "layouts/page_layout_record.h"
+#include "render/page_objects.h"
 #include "render/word_list_treatments.h"
 
 #include <algorithm>
@@ -40,7 +41,6 @@ constexpr int kMaxFrameWidth = 50;
 constexpr int kMaxColumns = 330;
 constexpr int kMaxTiles = 256; // per axis
 constexpr int kMinFontSize = 1, kMaxFontSize = 500;
-constexpr std::size_t kMaxLineText = 255;
 
 int PaperCodeOf(const std::string& name) {
     if (name == "Letter")
@@ -67,6 +67,10 @@ bool StartsWithCrLf(std::string_view text) {
 }
 
 class PageRenderer {
+    template <class Drawer>
+    friend void vorlane::DrawPageObjects(const PuzzleRecord&, const PrintOptions&,
+                                         PageLayoutRecord&, int, Drawer&);
+
 public:
     PageRenderer(const PuzzleRecord& record, const PrintOptions& options, ReportCanvas& canvas,
                  RandomSource& random, const PictureLoader& pictures)
@@ -136,46 +140,7 @@ private:
         return true;
     }
 
-    void PrintPage() {
-        for (int k = 1; k <= m_objectCount; ++k) {
-            PageObject object = m_layout.Object(k);
-            switch (static_cast<PageObjectKind>(object.Kind())) {
-            case PageObjectKind::Title:
-                if (m_options.PrintTitle)
-                    DoTextLine(k, object, m_record.Title());
-                break;
-            case PageObjectKind::PuzzleGrid:
-                if (m_options.PrintBody)
-                    DoPuzz(k, object);
-                break;
-            case PageObjectKind::WordsClues:
-                if (m_options.PrintWords) {
-                    if (m_options.WordOption == static_cast<int>(WordOption::Clues))
-                        DoClues(k, object);
-                    else
-                        DoWords(k, object);
-                }
-                break;
-            case PageObjectKind::BonusQuestion:
-                if (m_options.PrintBonus && !m_record.BonusQuestion().empty()) {
-                    object.SetText(m_record.BonusQuestion());
-                    m_layout.SetObject(k, object);
-                    DoTextLine(k, object, object.Text().substr(0, kMaxLineText));
-                }
-                break;
-            case PageObjectKind::Text:
-                DoText(k, object);
-                break;
-            case PageObjectKind::Bitmap:
-                DoBitmap(k, object);
-                break;
-            case PageObjectKind::Rectangle:
-            case PageObjectKind::Circle:
-                DoRect(object);
-                break;
-            }
-        }
-    }
+    void PrintPage() { DrawPageObjects(m_record, m_options, m_layout, m_objectCount, *this); }
 
     // ---- common steps ----
 
