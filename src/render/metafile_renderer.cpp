@@ -24,6 +24,8 @@ constexpr int kMinFontSize = 1, kMaxFontSize = 500;
 constexpr int kMaxPixels = 32767;
 constexpr double kDefaultWidth = 8.5, kDefaultHeight = 11.0;
 
+constexpr int kMaxCoordinate = 100'000'000;
+
 // Trunc(value), saturated to the int range (NaN gives 0).
 int Trunc(double value) {
     if (!(value == value))
@@ -70,7 +72,11 @@ private:
     // Pictures stay out of the metafile (its warning says so).
     void DoBitmap(int, const PageObject&) {}
 
-    static int DoX(double inches) { return Trunc(inches * kMetafilePixelsPerInch); }
+    // Pixels of a length in inches, kept within a range where sums of a few of them cannot
+    // overflow (a damaged record may give any size; the writers clamp further).
+    static int DoX(double inches) {
+        return std::clamp(Trunc(inches * kMetafilePixelsPerInch), -kMaxCoordinate, kMaxCoordinate);
+    }
 
     // ---- measurements in pixels ----
 
