@@ -183,17 +183,11 @@ private:
         if (gw <= 0 || gh <= 0)
             return;
         const double w = r.Width(), h = r.Height();
-        m_cw = w / gw;
-        m_ch = h / gh;
-        m_gridLeft = r.Left;
-        m_gridTop = r.Top;
-        if (m_cw > m_ch) {
-            m_cw = m_ch;
-            m_gridLeft += (w - m_cw * gw) / 2;
-        } else if (m_ch > m_cw) {
-            m_ch = m_cw;
-            m_gridTop += (h - m_ch * gh) / 2;
-        }
+        const GridGeometry grid = SquareGridIn(r.Left, r.Top, w, h, gw, gh);
+        m_gridLeft = grid.Left;
+        m_gridTop = grid.Top;
+        m_cw = grid.CellWidth;
+        m_ch = grid.CellHeight;
         auto exists = [&](int row, int column) {
             return m_record.WordGridCell(PuzzleRecord::CellIndex(row, column)) != 0;
         };

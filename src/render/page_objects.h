@@ -12,6 +12,28 @@ namespace vorlane {
 // The longest text a title or bonus question object prints.
 constexpr std::size_t kMaxLineText = 255;
 
+// Where the square cells of a grid of gw x gh cells lie in a rectangle: as large as fit,
+// centred along the rectangle's longer side.
+struct GridGeometry {
+    double Left = 0;
+    double Top = 0;
+    double CellWidth = 0;
+    double CellHeight = 0;
+};
+
+inline GridGeometry SquareGridIn(double left, double top, double width, double height, int gw,
+                                 int gh) {
+    GridGeometry g{left, top, width / gw, height / gh};
+    if (g.CellWidth > g.CellHeight) {
+        g.CellWidth = g.CellHeight;
+        g.Left += (width - g.CellWidth * gw) / 2;
+    } else if (g.CellHeight > g.CellWidth) {
+        g.CellHeight = g.CellWidth;
+        g.Top += (height - g.CellHeight * gh) / 2;
+    }
+    return g;
+}
+
 // Draws objects 1..objectCount of layout in order, each by its kind as the print options
 // ask, through the drawer's object routines (the printed page and the metafile draw the
 // same objects their own way). The bonus question goes into its object's text first.
