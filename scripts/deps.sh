@@ -8,8 +8,10 @@ packages=(
   qt6-base-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libjpeg-dev
-  libhunspell-dev hunspell-en-us
-  libmythes-dev mythes-en-us
+  libhunspell-dev
+  hunspell-en-us hunspell-en-gb hunspell-es hunspell-it hunspell-fr hunspell-de-de
+  hunspell-nl hunspell-sv
+  libmythes-dev mythes-en-us mythes-en-au
   fonts-liberation
   poppler-utils
   libwmf-bin
