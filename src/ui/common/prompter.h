@@ -39,7 +39,8 @@ public:
     // A save dialog; nothing when cancelled.
     virtual std::optional<QString> SaveFile(const FileDialogRequest& request) = 0;
     // The font dialog preset with a font and its colour; nothing when cancelled.
-    virtual std::optional<FontChoice> ChooseFont(const QString& title, const FontChoice& initial) = 0;
+    virtual std::optional<FontChoice> ChooseFont(const QString& title,
+                                                 const FontChoice& initial) = 0;
     // The colour dialog; nothing when cancelled.
     virtual std::optional<QColor> ChooseColor(const QString& title, const QColor& initial) = 0;
     // The printer set-up dialog; true when the user confirmed it.

@@ -4,6 +4,7 @@
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -47,9 +48,10 @@ FontSetting SettingFromFont(const ProgramFont& font) {
     setting.Bold = font.Font.bold();
     setting.Italic = font.Font.italic();
     if (font.Color.isValid())
-        setting.Color = static_cast<std::int32_t>(static_cast<std::uint32_t>(font.Color.red()) |
-                                                  (static_cast<std::uint32_t>(font.Color.green()) << 8) |
-                                                  (static_cast<std::uint32_t>(font.Color.blue()) << 16));
+        setting.Color =
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(font.Color.red()) |
+                                      (static_cast<std::uint32_t>(font.Color.green()) << 8) |
+                                      (static_cast<std::uint32_t>(font.Color.blue()) << 16));
     else
         setting.Color = -16777208; // clWindowText
     return setting;
@@ -113,25 +115,43 @@ double ScaleRatio(double factor) {
     return std::trunc(factor * 100.0 + 1e-9) / 100.0;
 }
 
+namespace {
+
+// Controls hold other controls only when they are plain containers; the inner parts of a
+// list box, combo box or scroll area are placed by their owner.
+bool IsContainer(const QWidget* w) {
+    if (w->metaObject() == &QWidget::staticMetaObject || qobject_cast<const QGroupBox*>(w))
+        return true;
+    return qobject_cast<const QFrame*>(w) && !qobject_cast<const QAbstractScrollArea*>(w) &&
+           !qobject_cast<const QLabel*>(w);
+}
+
+} // namespace
+
 bool DesignGeometry::Store(QWidget* window, int maxEntries) {
     m_window = window;
     m_clientSize = window->size();
     m_entries.clear();
-    const QList<QWidget*> children = window->findChildren<QWidget*>();
-    for (QWidget* w : children) {
-        if (w->isWindow())
-            continue;
-        if (static_cast<int>(m_entries.size()) >= maxEntries)
-            return false;
-        Entry e;
-        e.Widget = w;
-        e.Geometry = w->geometry();
-        // Controls placed by a layout get their geometry from it.
-        const QWidget* parent = w->parentWidget();
-        e.HasGeometry = parent && !parent->layout();
-        e.PointSize = w->font().pointSizeF();
-        e.PixelSize = w->font().pixelSize();
-        m_entries.push_back(e);
+    std::vector<QWidget*> pending{window};
+    for (std::size_t next = 0; next < pending.size(); ++next) {
+        QWidget* parent = pending[next];
+        const QList<QWidget*> children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* w : children) {
+            if (w->isWindow())
+                continue;
+            if (static_cast<int>(m_entries.size()) >= maxEntries)
+                return false;
+            Entry e;
+            e.Widget = w;
+            e.Geometry = w->geometry();
+            // Controls placed by a layout get their geometry from it.
+            e.HasGeometry = !parent->layout();
+            e.PointSize = w->font().pointSizeF();
+            e.PixelSize = w->font().pixelSize();
+            m_entries.push_back(e);
+            if (IsContainer(w))
+                pending.push_back(w);
+        }
     }
     return true;
 }

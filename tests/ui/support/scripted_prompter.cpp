@@ -43,7 +43,8 @@ bool ScriptedPrompter::AskYesNo(const QString& text, const QString& caption) {
     return yes;
 }
 
-std::optional<QString> ScriptedPrompter::NextFileAnswer(Kind kind, const FileDialogRequest& request) {
+std::optional<QString> ScriptedPrompter::NextFileAnswer(Kind kind,
+                                                        const FileDialogRequest& request) {
     m_history.push_back({kind, request.Title, {}, request});
     if (m_files.empty()) {
         ++m_unexpected;

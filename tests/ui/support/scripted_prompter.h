@@ -19,8 +19,8 @@ public:
     enum class Kind { Inform, Question, OpenFile, SaveFile, Font, Color, PrinterSetup, Document };
     struct Shown {
         Kind kind;
-        QString text;    // message text, or the dialog's title, or the document's path
-        QString caption; // message caption
+        QString text;              // message text, or the dialog's title, or the document's path
+        QString caption;           // message caption
         FileDialogRequest request; // for file dialogs
     };
 
