@@ -4,6 +4,7 @@
 #include "ui/common/command_guard.h"
 #include "ui/common/qt_prompter.h"
 #include "ui/common/ui_text.h"
+#include "ui/common/window_helpers.h"
 #include "ui/main/main_win.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vorlane 98"));
     QApplication::setOrganizationName(QStringLiteral("Vorlane"));
     QApplication::setWindowIcon(QIcon(vorlane::ProgramLogo(64)));
+    QApplication::setFont(vorlane::DesignFont());
 
     vorlane::AppContext context;
     context.programDir = vorlane::ProgramDirectory();

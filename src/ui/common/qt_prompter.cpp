@@ -1,6 +1,7 @@
 #include "ui/common/qt_prompter.h"
 
 #include "ui/common/program_printer.h"
+#include "ui/common/window_helpers.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -9,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -34,9 +36,17 @@ public:
         setWindowTitle(title);
         setObjectName(QStringLiteral("fontDialog"));
         auto* layout = new QVBoxLayout(this);
-        m_chooser = new QFontDialog(initial.Font, this);
+        // The dialog shows the face the name resolves to (Arial to Liberation Sans), at the
+        // size the controls use.
+        QFont shown = initial.Font;
+        shown.setFamily(QFontInfo(initial.Font).family());
+        shown.setPointSizeF(kDesignFontPointSize);
+        m_chooser = new QFontDialog(shown, this);
         m_chooser->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
         m_chooser->setWindowFlags(Qt::Widget);
+        // Return and Esc inside the chooser end the whole dialog.
+        connect(m_chooser, &QDialog::accepted, this, &QDialog::accept);
+        connect(m_chooser, &QDialog::rejected, this, &QDialog::reject);
         layout->addWidget(m_chooser);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
         m_colourButton = buttons->addButton(tr("&Colour..."), QDialogButtonBox::ResetRole);
@@ -161,6 +171,10 @@ bool QtPrompter::PrinterSetup() {
     QPrintDialog dialog(&ProgramPrinter(), Owner());
     dialog.setWindowTitle(QStringLiteral("Printer Setup"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // Setting up prints nothing: the confirming button says so.
+    for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
     return dialog.exec() == QDialog::Accepted;
 }
 

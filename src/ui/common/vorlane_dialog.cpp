@@ -11,7 +11,9 @@ VorlaneDialog::VorlaneDialog(AppContext& context, int designWidth, int designHei
     setModal(true);
     setFont(DesignFont());
     setFixedSize(designWidth, designHeight);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A dialog of fixed size: a title and a close button, nothing to maximize.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
 }
 
 Prompter& VorlaneDialog::Prompts() {

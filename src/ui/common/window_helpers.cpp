@@ -1,5 +1,6 @@
 #include "ui/common/window_helpers.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -148,6 +149,9 @@ bool DesignGeometry::Store(QWidget* window, int maxEntries) {
             e.HasGeometry = !parent->layout();
             e.PointSize = w->font().pointSizeF();
             e.PixelSize = w->font().pixelSize();
+            if (auto* button = qobject_cast<QAbstractButton*>(w);
+                button && !button->icon().isNull())
+                e.IconSize = button->iconSize();
             m_entries.push_back(e);
             if (IsContainer(w))
                 pending.push_back(w);
@@ -170,6 +174,9 @@ void DesignGeometry::Apply(double ratio) const {
         else if (e.PixelSize > 0)
             f.setPixelSize(scale(e.PixelSize));
         e.Widget->setFont(f);
+        if (e.IconSize.isValid())
+            static_cast<QAbstractButton*>(e.Widget.data())
+                ->setIconSize(QSize(scale(e.IconSize.width()), scale(e.IconSize.height())));
     }
     if (m_window) {
         const QSize size(scale(m_clientSize.width()), scale(m_clientSize.height()));

@@ -65,6 +65,7 @@ private:
         bool HasGeometry = true;
         double PointSize = -1;
         int PixelSize = -1;
+        QSize IconSize; // of a button with a picture
     };
     QPointer<QWidget> m_window;
     QSize m_clientSize;

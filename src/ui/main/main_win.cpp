@@ -80,6 +80,9 @@ TMainWin::TMainWin(AppContext& context, MainWinOptions options, QWidget* parent)
       m_working(std::make_unique<PuzzleRecord>()), m_shape(std::make_unique<ShapeRecord>()),
       m_candidates(std::make_unique<CandidateSlots>()) {
     setObjectName(QStringLiteral("mainWin"));
+    // Its size comes from the Screen Size option, so it cannot be maximized.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Vorlane 98"));
     setFont(DesignFont());
     BuildClientArea();

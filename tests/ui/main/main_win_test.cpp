@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -337,6 +338,7 @@ TEST_F(MainWinTest, ScreenSizeRelaysTheWindowOutFromItsDesignEachTime) {
     EXPECT_EQ(window->centralWidget()->size(), QSize(1264, 826));
     EXPECT_EQ(puzzleBox->geometry(),
               QRect(design.x() * 2, design.y() * 2, design.width() * 2, design.height() * 2));
+    EXPECT_EQ(Find<QToolButton>(window.get(), "newPuzzleButton")->iconSize(), QSize(48, 48));
     Trigger("screenSize1024Action");
     EXPECT_EQ(context.settings.WindowSize, 1024);
     EXPECT_EQ(window->centralWidget()->size(), QSize(1011, 661));
@@ -600,4 +602,31 @@ TEST_F(MainWinTest, StartUpOffersToConvertThePreviousVersionsFiles) {
     // Shapes refused: the old file stays for the next start. The current collection stays.
     EXPECT_TRUE(std::filesystem::exists(start.File("VLFULAY.DAT")));
     EXPECT_EQ(window->CurrentPath(), start.File("A.VL3"));
+}
+
+TEST_F(MainWinTest, EveryMenuItemRespondsAndTheProgramGoesOn) {
+    Start();
+    // Whatever modal window an item opens is closed again at once.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    closer.start(5);
+    int triggered = 0;
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->isSeparator() || action->menu() || !action->isVisible() ||
+            action->objectName().isEmpty() || action->objectName() == QStringLiteral("exitAction"))
+            continue;
+        prompter.Clear();
+        if (action->isEnabled())
+            action->trigger();
+        ++triggered;
+    }
+    closer.stop();
+    EXPECT_GT(triggered, 30);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Items("categoryListBox"), L({"Animals", "Food"}));
+    if (QWidget* help = QApplication::activeWindow(); help && help != window.get())
+        help->close();
 }
