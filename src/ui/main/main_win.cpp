@@ -105,8 +105,7 @@ TMainWin::TMainWin(AppContext& context, MainWinOptions options, QWidget* parent)
     m_context.factor =
         ScaleFactor(s.WindowSize, m_context.screen.width(), m_context.screen.height());
     CheckScreenItem(m_context.factor == 1.0 ? 640 : s.WindowSize);
-    m_colours256Action->setChecked(s.PixelFormat == 2);
-    m_colours16MAction->setChecked(s.PixelFormat == 1);
+    CheckChoice(m_colourActions, s.PixelFormat);
 
     if (!m_layout.Store(m_client, 101))
         m_context.prompter->Inform(QStringLiteral("Too many compenents to save dimensions."),
@@ -303,18 +302,10 @@ void TMainWin::BuildMenus() {
         dialog.exec();
     });
     QMenu* colours = options->addMenu(QStringLiteral("C&olors For Saving Bitmaps && JPEGs"));
-    m_colours256Action = colours->addAction(QStringLiteral("&256 Colors"));
-    m_colours256Action->setObjectName(QStringLiteral("colors256Action"));
-    m_colours16MAction = colours->addAction(QStringLiteral("&16 Million Colors"));
-    m_colours16MAction->setObjectName(QStringLiteral("colors16MAction"));
-    for (QAction* action : {m_colours256Action, m_colours16MAction}) {
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, action] {
-            m_context.settings.PixelFormat = action == m_colours256Action ? 2 : 1;
-            m_colours256Action->setChecked(m_context.settings.PixelFormat == 2);
-            m_colours16MAction->setChecked(m_context.settings.PixelFormat == 1);
-        });
-    }
+    AddChoice(colours, QStringLiteral("&256 Colors"), QStringLiteral("colors256Action"), 2,
+              &Settings::PixelFormat, m_colourActions);
+    AddChoice(colours, QStringLiteral("&16 Million Colors"), QStringLiteral("colors16MAction"), 1,
+              &Settings::PixelFormat, m_colourActions);
     QAction* international = AddAction(options, QStringLiteral("&International Characters"),
                                        "internationalCharactersAction", key("Ctrl+Y"), nullptr);
     connect(international, &QAction::triggered, this,
@@ -325,21 +316,13 @@ void TMainWin::BuildMenus() {
     dictionary->setObjectName(QStringLiteral("dictionaryMenu"));
     const char* languages[] = {"&American", "&British", "&Spanish", "&Italian",
                                "&French",   "&German",  "&Dutch",   "&Swedish"};
-    auto addDictionary = [this, dictionary](const QString& text, int setting) {
-        QAction* action = dictionary->addAction(text);
-        action->setObjectName(QStringLiteral("dictionary%1Action").arg(setting));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, setting] {
-            m_context.settings.Dictionary = setting;
-            for (std::size_t i = 1; i < m_dictionaryActions.size(); ++i)
-                m_dictionaryActions[i]->setChecked(static_cast<int>(i) == setting);
-        });
-        m_dictionaryActions[static_cast<std::size_t>(setting)] = action;
-    };
-    addDictionary(QStringLiteral("&Choose at Spell Check Time"), 9);
+    AddChoice(dictionary, QStringLiteral("&Choose at Spell Check Time"),
+              QStringLiteral("dictionary9Action"), 9, &Settings::Dictionary, m_dictionaryActions);
     dictionary->addSeparator();
     for (int i = 0; i < 8; ++i)
-        addDictionary(QString::fromLatin1(languages[i]), i + 1);
+        AddChoice(dictionary, QString::fromLatin1(languages[i]),
+                  QStringLiteral("dictionary%1Action").arg(i + 1), i + 1, &Settings::Dictionary,
+                  m_dictionaryActions);
     QAction* include = AddAction(options, QStringLiteral("&Add to Dictionary"),
                                  "addToDictionaryAction", key("Ctrl+T"), nullptr);
     connect(include, &QAction::triggered, this,
@@ -352,21 +335,13 @@ void TMainWin::BuildMenus() {
 
     QMenu* thesaurus = options->addMenu(QStringLiteral("&Thesaurus"));
     thesaurus->setObjectName(QStringLiteral("thesaurusMenu"));
-    auto addThesaurus = [this, thesaurus](const QString& text, int setting) {
-        QAction* action = thesaurus->addAction(text);
-        action->setObjectName(QStringLiteral("thesaurus%1Action").arg(setting));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, setting] {
-            m_context.settings.Thesaurus = setting;
-            for (std::size_t i = 1; i < m_thesaurusActions.size(); ++i)
-                m_thesaurusActions[i]->setChecked(static_cast<int>(i) == setting);
-        });
-        m_thesaurusActions[static_cast<std::size_t>(setting)] = action;
-    };
-    addThesaurus(QStringLiteral("&Choose at Thesaurus Use Time"), 3);
+    AddChoice(thesaurus, QStringLiteral("&Choose at Thesaurus Use Time"),
+              QStringLiteral("thesaurus3Action"), 3, &Settings::Thesaurus, m_thesaurusActions);
     thesaurus->addSeparator();
-    addThesaurus(QStringLiteral("&American"), 1);
-    addThesaurus(QStringLiteral("&British"), 2);
+    AddChoice(thesaurus, QStringLiteral("&American"), QStringLiteral("thesaurus1Action"), 1,
+              &Settings::Thesaurus, m_thesaurusActions);
+    AddChoice(thesaurus, QStringLiteral("&British"), QStringLiteral("thesaurus2Action"), 2,
+              &Settings::Thesaurus, m_thesaurusActions);
     options->addSeparator();
 
     const char* fontTexts[] = {"&Label Font", "E&dit Font", "B&utton Font"};
@@ -412,6 +387,24 @@ void TMainWin::BuildMenus() {
         AddAction(help, QStringLiteral("Other &Products"), "otherProductsAction", {}, nullptr);
     connect(products, &QAction::triggered, this,
             [this] { m_options.Windows.OtherProducts(*this); });
+}
+
+void TMainWin::AddChoice(QMenu* menu, const QString& text, const QString& name, int value,
+                         std::int32_t Settings::*setting, std::span<QAction*> group) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, value, setting, group] {
+        m_context.settings.*setting = value;
+        CheckChoice(group, value);
+    });
+    group[static_cast<std::size_t>(value)] = action;
+}
+
+void TMainWin::CheckChoice(std::span<QAction*> group, int value) {
+    for (std::size_t i = 0; i < group.size(); ++i)
+        if (group[i])
+            group[i]->setChecked(static_cast<int>(i) == value);
 }
 
 void TMainWin::Guard(const std::function<void()>& command) {
@@ -866,16 +859,14 @@ void TMainWin::SetLanguageMenus() {
         m_dictionaryActions[static_cast<std::size_t>(i + 1)]->setEnabled(
             present[static_cast<std::size_t>(i)]);
     s.Dictionary = DictionaryAfterFallback(s.Dictionary, present);
-    for (std::size_t i = 1; i < m_dictionaryActions.size(); ++i)
-        m_dictionaryActions[i]->setChecked(static_cast<int>(i) == s.Dictionary);
+    CheckChoice(m_dictionaryActions, s.Dictionary);
     m_userDictionaries = UserDictionaryNames(s.Dictionary);
 
     const ThesaurusPresence thesauri = PresentThesauri(search);
     m_thesaurusActions[1]->setEnabled(thesauri.American);
     m_thesaurusActions[2]->setEnabled(thesauri.British);
     s.Thesaurus = ThesaurusAfterFallback(s.Thesaurus, thesauri);
-    for (std::size_t i = 1; i < m_thesaurusActions.size(); ++i)
-        m_thesaurusActions[i]->setChecked(static_cast<int>(i) == s.Thesaurus);
+    CheckChoice(m_thesaurusActions, s.Thesaurus);
 }
 
 void TMainWin::CheckForOldVersions() {

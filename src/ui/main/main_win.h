@@ -2,6 +2,7 @@
 
 #include "core/puzzle_lists.h"
 #include "core/puzzle_record.h"
+#include "core/settings.h"
 #include "generate/candidate_slots.h"
 #include "language/languages.h"
 #include "layouts/page_layout_record.h"
@@ -14,6 +15,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 class QAction;
@@ -105,6 +107,11 @@ private:
     void BuildMenus();
     QAction* AddAction(QMenu* menu, const QString& text, const char* name,
                        const QKeySequence& shortcut, void (TMainWin::*command)());
+    // An item of a menu of exclusive choices kept in one setting, and the check marks of
+    // such a menu.
+    void AddChoice(QMenu* menu, const QString& text, const QString& name, int value,
+                   std::int32_t Settings::*setting, std::span<QAction*> group);
+    static void CheckChoice(std::span<QAction*> group, int value);
     void Guard(const std::function<void()>& command);
     int SelectionCheck();
     void ShowLists();
@@ -138,8 +145,8 @@ private:
     std::array<QAction*, 5> m_lastFileActions{};
     std::array<QAction*, 4> m_screenActions{};
     QAction* m_backgroundAction = nullptr;
-    QAction* m_colours256Action = nullptr;
-    QAction* m_colours16MAction = nullptr;
+    // The items of the menus of exclusive choices, by the value of their setting.
+    std::array<QAction*, 3> m_colourActions{};
     std::array<QAction*, 10> m_dictionaryActions{}; // by setting 0..9; 0 unused
     std::array<QAction*, 4> m_thesaurusActions{};   // by setting 0..3; 0 unused
 };

@@ -630,3 +630,18 @@ TEST_F(MainWinTest, EveryMenuItemRespondsAndTheProgramGoesOn) {
     if (QWidget* help = QApplication::activeWindow(); help && help != window.get())
         help->close();
 }
+
+TEST_F(MainWinTest, ACollectionNamedAtStartIsOpenedWithItsFirstPuzzleSelected) {
+    WriteCollection(start.File("B.VL3"), {Generated("Sport", "Golf"), Generated("Sport", "Chess")});
+    WriteBytes(start.File("NOTES.TXT"), "x");
+    Start();
+    window->OpenCollection(start.File("B.VL3"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Vorlane 98 (B)"));
+    EXPECT_EQ(Current("puzzleListBox"), QStringLiteral("Chess"));
+    EXPECT_TRUE(PuzzleCommandsEnabled(true));
+    EXPECT_EQ(context.settings.LastFile[0], start.File("A.VL3"));
+
+    window->OpenCollection(start.File("NOTES.TXT"));
+    EXPECT_EQ(prompter.Last().text, QStringLiteral("The file selected is not a valid Word Search file."));
+    EXPECT_EQ(window->CurrentPath(), start.File("B.VL3"));
+}
