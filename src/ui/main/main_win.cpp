@@ -90,7 +90,13 @@ TMainWin::TMainWin(AppContext& context, MainWinOptions options, QWidget* parent)
 
     // Start-up, in its order: settings, spelling and thesaurus files, the menus that show
     // settings, the current collection, the scale, the layout store, the old files.
+    const bool firstStart = !FileExists(m_context.SettingsPath());
     m_context.settings = LoadSettings(m_context.SettingsPath(), m_context.startDir);
+    // A new user of an installed program starts in a folder without collections: the sample
+    // collection of the program directory is shown then, instead of an empty list.
+    const std::string shippedSample = m_context.ProgramFile("SAMPLE.VL3");
+    if (firstStart && !FileExists(m_context.settings.LastGroup) && FileExists(shippedSample))
+        m_context.settings.LastGroup = shippedSample;
     m_context.fonts = FontsFromSettings(m_context.settings);
     SetLanguageMenus();
     m_backgroundAction->setChecked(m_context.settings.BackgroundBitmap);

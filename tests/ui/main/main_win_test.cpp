@@ -642,6 +642,25 @@ TEST_F(MainWinTest, ACollectionNamedAtStartIsOpenedWithItsFirstPuzzleSelected) {
     EXPECT_EQ(context.settings.LastFile[0], start.File("A.VL3"));
 
     window->OpenCollection(start.File("NOTES.TXT"));
-    EXPECT_EQ(prompter.Last().text, QStringLiteral("The file selected is not a valid Word Search file."));
+    EXPECT_EQ(prompter.Last().text,
+              QStringLiteral("The file selected is not a valid Word Search file."));
     EXPECT_EQ(window->CurrentPath(), start.File("B.VL3"));
+}
+
+TEST_F(MainWinTest, AFirstStartWithoutCollectionsShowsTheShippedSample) {
+    WriteCollection(context.ProgramFile("SAMPLE.VL3"), {Generated("Samples", "First")});
+    std::filesystem::remove(start.File("A.VL3"));
+    window = std::make_unique<TMainWin>(context, options); // no settings file yet
+    window->show();
+    EXPECT_EQ(window->CurrentPath(), context.ProgramFile("SAMPLE.VL3"));
+    EXPECT_EQ(Items("puzzleListBox"), L({"First"}));
+
+    // Once settings exist, the current collection is what they say, even when missing.
+    window->close();
+    window = std::make_unique<TMainWin>(context, options);
+    EXPECT_EQ(window->CurrentPath(), context.ProgramFile("SAMPLE.VL3"));
+    settings.LastGroup = start.File("GONE.VL3");
+    window.reset();
+    Start();
+    EXPECT_EQ(window->CurrentPath(), start.File("GONE.VL3"));
 }
