@@ -30,23 +30,26 @@ void Type(QWidget* root, const char* name, const QString& text) {
 
 void OnNextModal(std::function<void(QWidget*)> action) {
     // Polls from the event loop until a modal window is up and visible; the window found
-    // is the innermost one.
-    auto shared = std::make_shared<std::function<void(QWidget*)>>(std::move(action));
+    // is the innermost one. The timer deletes itself once it is done.
+    auto* timer = new QTimer();
+    timer->setInterval(5);
     auto attempts = std::make_shared<int>(0);
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [shared, attempts, poll] {
+    QObject::connect(timer, &QTimer::timeout, [timer, action = std::move(action), attempts] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible()) {
-            (*shared)(modal);
+            timer->stop();
+            const std::function<void(QWidget*)> run = action;
+            timer->deleteLater();
+            run(modal);
             return;
         }
         if (++*attempts > 2000) {
+            timer->stop();
+            timer->deleteLater();
             ADD_FAILURE() << "no modal window opened";
-            return;
         }
-        QTimer::singleShot(5, *poll);
-    };
-    QTimer::singleShot(0, *poll);
+    });
+    timer->start();
 }
 
 void ProcessEvents() {
