@@ -466,12 +466,9 @@ void TMainWin::ShowLists() {
 void TMainWin::ShowPuzzleBox() {
     const QSignalBlocker block(m_puzzleBox);
     const SortedList& titles = m_lists.PuzzleBox();
-    if (m_puzzleBox->count() != titles.Count() ||
-        (titles.Count() > 0 && m_puzzleBox->item(0)->text() != FromCp1252(titles.Text(0)))) {
-        m_puzzleBox->clear();
-        for (const auto& item : titles.Items())
-            m_puzzleBox->addItem(FromCp1252(item.Text));
-    }
+    m_puzzleBox->clear();
+    for (const auto& item : titles.Items())
+        m_puzzleBox->addItem(FromCp1252(item.Text));
     if (titles.Selected() >= 0) {
         m_puzzleBox->setCurrentRow(titles.Selected());
     } else {

@@ -664,3 +664,14 @@ TEST_F(MainWinTest, AFirstStartWithoutCollectionsShowsTheShippedSample) {
     Start();
     EXPECT_EQ(window->CurrentPath(), start.File("GONE.VL3"));
 }
+
+TEST_F(MainWinTest, ListsFollowAChangedTitleAfterReloading) {
+    Start();
+    // A window replaced Mouse by Moose and asks for its place to be shown.
+    PuzzleRecord changed = Generated("Animals", "Moose");
+    ASSERT_EQ(CollectionFile(start.File("A.VL3")).Replace(3, changed), SaveResult::Saved);
+    window->SetPendingSelection("Animals", "Moose");
+    window->LoadInPuzzles();
+    EXPECT_EQ(Items("puzzleListBox"), L({"Cat", "Moose", "Zebra"}));
+    EXPECT_EQ(Current("puzzleListBox"), QStringLiteral("Moose"));
+}
