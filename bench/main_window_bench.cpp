@@ -1,6 +1,6 @@
 // The main window on everyday and large collections: start-up with the lists filled, and
 // switching the shown category.
-#include "core/puzzle_record.h"
+#include "bench_collections.h"
 #include "core/settings.h"
 #include "ui/common/app_context.h"
 #include "ui/common/prompter.h"
@@ -20,7 +20,8 @@
 
 namespace {
 
-using vorlane::PuzzleRecord;
+using vorlane::bench::BenchFolder;
+using vorlane::bench::SparseCollection;
 
 // Answers every question with No and every dialog with Cancel.
 class SilentPrompter : public vorlane::Prompter {
@@ -38,39 +39,6 @@ public:
     bool OpenDocument(const QString&) override { return false; }
 };
 
-std::string BenchFolder() {
-    static std::string folder = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "vorlane-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            std::abort();
-        std::atexit([] { std::filesystem::remove_all(BenchFolder()); });
-        return pattern;
-    }();
-    return folder;
-}
-
-// A sparse collection with 20 categories: only the listed bytes of each record are written.
-std::string Collection(int records) {
-    std::string path = BenchFolder() + "/c" + std::to_string(records) + ".VL3";
-    if (std::filesystem::exists(path))
-        return path;
-    int fd = ::open(path.c_str(), O_CREAT | O_TRUNC | O_WRONLY, 0644);
-    if (::ftruncate(fd, static_cast<off_t>(records) * PuzzleRecord::kSize) != 0)
-        std::abort();
-    for (int i = 0; i < records; ++i) {
-        PuzzleRecord r;
-        r.SetCategory("Category " + std::to_string(i % 20));
-        r.SetTitle("Puzzle number " + std::to_string(i));
-        if (::pwrite(fd, r.Data() + PuzzleRecord::kListedOffset, PuzzleRecord::kListedSize,
-                     static_cast<off_t>(i) * PuzzleRecord::kSize + PuzzleRecord::kListedOffset) !=
-            static_cast<ssize_t>(PuzzleRecord::kListedSize))
-            std::abort();
-    }
-    ::close(fd);
-    return path;
-}
-
 struct Fixture {
     explicit Fixture(int records) {
         std::filesystem::create_directories(BenchFolder() + "/program");
@@ -80,7 +48,7 @@ struct Fixture {
         context.prompter = &prompter;
         vorlane::Settings settings = vorlane::Settings::Defaults(BenchFolder());
         settings.ShowTips = false;
-        settings.LastGroup = Collection(records);
+        settings.LastGroup = SparseCollection(records);
         vorlane::SaveSettings(settings, vorlane::SettingsFilePath(BenchFolder()));
     }
     SilentPrompter prompter;
