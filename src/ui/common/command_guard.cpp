@@ -1,8 +1,5 @@
 #include "ui/common/command_guard.h"
 
-#include "core/io_error.h"
-#include "ui/common/ui_text.h"
-
 #include <new>
 
 namespace vorlane {

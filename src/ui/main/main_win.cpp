@@ -32,9 +32,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <cmath>
-#include <filesystem>
-
 namespace vorlane {
 
 namespace {
@@ -509,31 +506,29 @@ void TMainWin::MakeNewPuzzle() {
     m_options.Windows.PuzzleEditor(*this, QStringLiteral("Create New Puzzle"));
 }
 
-void TMainWin::ModifyPuzzle() {
+bool TMainWin::ReadSelectedForEditing(bool newPuzzleMode) {
     const int record = SelectionCheck();
     if (record < 0)
-        return;
-    m_newPuzzleMode = false;
+        return false;
+    m_newPuzzleMode = newPuzzleMode;
     m_recordNumber = record;
     if (!CollectionFile(CurrentPath()).Read(record, *m_working)) {
         m_context.prompter->Inform(QStringLiteral("Unable to access Word List file."),
                                    QStringLiteral("Error"));
-        return;
+        return false;
     }
+    return true;
+}
+
+void TMainWin::ModifyPuzzle() {
+    if (!ReadSelectedForEditing(false))
+        return;
     m_options.Windows.PuzzleEditor(*this, QStringLiteral("Modify Existing Puzzle"));
 }
 
 void TMainWin::CopyPuzzle() {
-    const int record = SelectionCheck();
-    if (record < 0)
+    if (!ReadSelectedForEditing(true))
         return;
-    m_newPuzzleMode = true;
-    m_recordNumber = record;
-    if (!CollectionFile(CurrentPath()).Read(record, *m_working)) {
-        m_context.prompter->Inform(QStringLiteral("Unable to access Word List file."),
-                                   QStringLiteral("Error"));
-        return;
-    }
     m_working->PrepareCopy();
     m_options.Windows.PuzzleEditor(*this,
                                    QStringLiteral("Create New Puzzle (copy of existing puzzle)"));
@@ -610,40 +605,22 @@ void TMainWin::OpenGroup() {
     FileDialogRequest request{QStringLiteral("Open Puzzle Group"), kCollectionFilter,
                               QStringLiteral("VL3"), FromPath(CurrentPath()), false};
     const auto chosen = m_context.prompter->OpenFile(request);
-    if (!chosen)
-        return;
-    if (QFileInfo(*chosen).suffix().compare(QStringLiteral("VL3"), Qt::CaseInsensitive) != 0) {
-        m_context.prompter->Inform(
-            QStringLiteral("The file selected is not a valid Word Search file."),
-            QStringLiteral("Error"));
-        return;
-    }
-    const std::string previous = CurrentPath();
-    SetCurrentPath(ToPath(*chosen));
-    DoCaption();
-    try {
-        LoadInPuzzles();
-    } catch (...) {
-        DoLastFiles(previous, CurrentPath());
-        throw;
-    }
-    DoLastFiles(previous, CurrentPath());
+    if (chosen)
+        OpenChosen(ToPath(*chosen));
 }
 
-void TMainWin::OpenCollection(const std::string& path) {
+bool TMainWin::OpenChosen(const std::string& path) {
+    // The extension is the only test; what the file holds is listed as it is.
     if (QFileInfo(FromPath(path)).suffix().compare(QStringLiteral("VL3"), Qt::CaseInsensitive) !=
         0) {
         m_context.prompter->Inform(
             QStringLiteral("The file selected is not a valid Word Search file."),
             QStringLiteral("Error"));
-        return;
+        return false;
     }
     const std::string previous = CurrentPath();
-    if (previous == path)
-        return;
     SetCurrentPath(path);
     DoCaption();
-    m_lists = PuzzleLists();
     try {
         LoadInPuzzles();
     } catch (...) {
@@ -651,6 +628,12 @@ void TMainWin::OpenCollection(const std::string& path) {
         throw;
     }
     DoLastFiles(previous, CurrentPath());
+    return true;
+}
+
+void TMainWin::OpenCollection(const std::string& path) {
+    if (path != CurrentPath() && !OpenChosen(path))
+        return;
     m_lists.SelectPuzzle(0);
     ShowPuzzleBox();
     EnableDisable();

@@ -114,6 +114,12 @@ private:
     static void CheckChoice(std::span<QAction*> group, int value);
     void Guard(const std::function<void()>& command);
     int SelectionCheck();
+    // Modify and Copy: the selection check, the mode and the record number, and the record
+    // read into the working record. False when the command stops.
+    bool ReadSelectedForEditing(bool newPuzzleMode);
+    // Open's work once a file is chosen: the extension check, the file made current and
+    // listed, the recent files. False when the file is refused.
+    bool OpenChosen(const std::string& path);
     void ShowLists();
     void ShowPuzzleBox();
     void SetCurrentPath(const std::string& path);
