@@ -1,6 +1,7 @@
 #include "ui/common/ui_text.h"
 
 #include "core/codepage.h"
+#include "qt/qt_fonts.h"
 #include "ui/common/prompter.h"
 
 #include <QFile>
@@ -8,7 +9,7 @@
 namespace vorlane {
 
 QString FromCp1252(std::string_view bytes) {
-    return QString::fromStdString(Cp1252ToUtf8(bytes));
+    return PageText(bytes);
 }
 
 std::string ToCp1252(const QString& text) {

@@ -12,7 +12,7 @@ namespace vorlane {
 
 class Prompter;
 
-// Windows-1252 bytes of a record or message as text.
+// Windows-1252 bytes of a record or message as text, as the page renderer shows them.
 QString FromCp1252(std::string_view bytes);
 // Text as Windows-1252 bytes; a character that Windows-1252 cannot hold becomes '?'.
 std::string ToCp1252(const QString& text);
